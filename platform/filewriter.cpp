@@ -1,0 +1,46 @@
+#include "platform/filewriter.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace platform {
+namespace {
+
+WriteResult failure(const QString& reason) { return {false, reason}; }
+
+}  // namespace
+
+WriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes) {
+  const QFileInfo target(path);
+  const QFileInfo folder(target.absolutePath());
+  if (!folder.exists()) {
+    return failure(QStringLiteral("The folder %1 does not exist.")
+                       .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
+  }
+  if (!folder.isDir()) {
+    return failure(QStringLiteral("%1 is not a folder.")
+                       .arg(QDir::toNativeSeparators(folder.absoluteFilePath())));
+  }
+  if (target.isDir()) {
+    return failure(QStringLiteral("A folder of that name is in the way."));
+  }
+  if (target.exists() && !target.isWritable()) {
+    return failure(QStringLiteral("The file is read-only."));
+  }
+  QSaveFile file(path);
+  if (!file.open(QIODevice::WriteOnly)) {
+    return failure(file.errorString());
+  }
+  if (file.write(bytes) != bytes.size()) {
+    const QString reason = file.errorString();
+    file.cancelWriting();
+    return failure(reason);
+  }
+  if (!file.commit()) {
+    return failure(file.errorString());
+  }
+  return {true, {}};
+}
+
+}  // namespace platform

@@ -1,0 +1,96 @@
+// Every desktop service the program uses, behind one interface, so that the
+// windows and flows can be driven in tests by a recording fake.
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+namespace platform {
+
+// Message box styles: a button set plus an icon.
+namespace style {
+constexpr int kOk = 0;
+constexpr int kYesNoCancel = 3;
+constexpr int kYesNo = 4;
+constexpr int kStopIcon = 16;
+constexpr int kInformationIcon = 64;
+}  // namespace style
+
+// What a message box returns: the button pressed.
+namespace answer {
+constexpr int kOk = 1;
+constexpr int kCancel = 2;
+constexpr int kYes = 6;
+constexpr int kNo = 7;
+}  // namespace answer
+
+// Title of a message box shown without one of its own.
+inline const QString kApplicationTitle = QStringLiteral("Veldmark Name Colorizer");
+
+struct Version {
+  int major = 0;
+  int minor = 0;
+  int revision = 0;
+
+  friend bool operator==(const Version&, const Version&) = default;
+};
+
+struct WriteResult {
+  bool ok = false;
+  QString error;  // why it failed, for the user; empty on success
+};
+
+class Platform {
+ public:
+  virtual ~Platform() = default;
+
+  // Settings store, per user, for the application "Tintra".
+  // Returns the stored text, or defaultValue when the key is absent.
+  [[nodiscard]] virtual QString getSetting(const QString& section, const QString& key,
+                                           const QString& defaultValue) = 0;
+  // Stores the value at once (it reaches the disk before this returns).
+  // Returns false when it could not be kept.
+  virtual bool saveSetting(const QString& section, const QString& key, const QString& value) = 0;
+
+  // A modal message box; style is a button set plus an icon (see style::).
+  // An empty title shows kApplicationTitle. Returns the button (see answer::).
+  virtual int messageBox(const QString& prompt, int style, const QString& title = {}) = 0;
+
+  // Types the keys into whichever control has the focus once the current
+  // handler has returned. "{^}" types a literal caret; other characters stand
+  // for themselves.
+  virtual void sendKeys(const QString& keys) = 0;
+
+  // Puts plain text on the clipboard.
+  virtual void setClipboardText(const QString& text) = 0;
+
+  // Starts a program without waiting for it; the result is not reported.
+  virtual void launchProgram(const QString& program, const QStringList& arguments) = 0;
+
+  // Opens a URL or a local file with the desktop's default handler. Returns a
+  // number above 32 on success and 32 or less on failure, in which case
+  // lastPlatformError() tells why.
+  virtual int openDocument(const QString& url) = 0;
+  [[nodiscard]] virtual int lastPlatformError() const = 0;
+
+  // The busy (hourglass) pointer over every window of the program, or the default.
+  virtual void setBusyPointer(bool busy) = 0;
+
+  // Replaces the file with these bytes atomically: on any failure the old file
+  // stays as it was.
+  virtual WriteResult writeFile(const QString& path, const QByteArray& bytes) = 0;
+
+  // The program's version: 1, 2, 2 for this release.
+  [[nodiscard]] virtual Version version() const = 0;
+
+  // Shows a window (modeless), raising and activating it.
+  virtual void showWindow(QWidget* window) = 0;
+  // Closes and discards a window.
+  virtual void unloadWindow(QWidget* window) = 0;
+  // Ends the program at once: every window closes and no further handler runs.
+  virtual void endProgram() = 0;
+};
+
+}  // namespace platform

@@ -1,0 +1,37 @@
+#pragma once
+
+#include "platform/platform.h"
+#include "platform/settingsstore.h"
+
+namespace platform {
+
+// The services on Qt: QSettings, QMessageBox, the clipboard, QProcess,
+// QDesktopServices, the override cursor and QSaveFile.
+class QtPlatform : public Platform {
+ public:
+  QtPlatform() = default;
+  explicit QtPlatform(SettingsStore store) : store_(std::move(store)) {}
+
+  QString getSetting(const QString& section, const QString& key,
+                     const QString& defaultValue) override;
+  bool saveSetting(const QString& section, const QString& key, const QString& value) override;
+  int messageBox(const QString& prompt, int style, const QString& title) override;
+  void sendKeys(const QString& keys) override;
+  void setClipboardText(const QString& text) override;
+  void launchProgram(const QString& program, const QStringList& arguments) override;
+  int openDocument(const QString& url) override;
+  [[nodiscard]] int lastPlatformError() const override { return lastError_; }
+  void setBusyPointer(bool busy) override;
+  WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
+  [[nodiscard]] Version version() const override;
+  void showWindow(QWidget* window) override;
+  void unloadWindow(QWidget* window) override;
+  void endProgram() override;
+
+ private:
+  SettingsStore store_;
+  int lastError_ = 0;
+  bool busy_ = false;
+};
+
+}  // namespace platform

@@ -1,0 +1,76 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QStringList>
+#include <functional>
+
+#include "platform/platform.h"
+
+namespace testing_support {
+
+// A platform that records every call and answers message boxes from a script.
+class FakePlatform : public platform::Platform {
+ public:
+  struct Message {
+    QString prompt;
+    int style = 0;
+    QString title;
+  };
+  struct Launch {
+    QString program;
+    QStringList arguments;
+  };
+
+  // Settings, keyed "Section/Key".
+  QMap<QString, QString> settings;
+  QStringList savedKeys;  // every save, in order, as "Section/Key=value"
+  bool savesFail = false;
+
+  QList<Message> messages;
+  // Answers for the next message boxes, in order; when empty, a box answers
+  // with its first button (OK or Yes), as Enter would.
+  QList<int> scriptedAnswers;
+  // Called as each box is shown, before it is answered.
+  std::function<void(const Message&)> onMessage;
+
+  QStringList sentKeys;
+  bool deliverKeys = false;  // also type them into the focused widget, as the real one does
+
+  QStringList clipboardTexts;
+  QList<Launch> launches;
+  QStringList openedDocuments;
+  int openResult = 42;
+  int openError = 0;
+
+  QList<bool> pointerChanges;  // true for busy, false for default
+  bool busy = false;
+
+  QMap<QString, QByteArray> writtenFiles;
+  bool writeToDisk = false;  // also really write, through the atomic writer
+  platform::WriteResult writeResult{true, {}};
+
+  platform::Version programVersion{1, 2, 2};
+
+  QList<QWidget*> shownWindows;
+  QList<QWidget*> unloadedWindows;
+  int endCount = 0;
+
+  QString getSetting(const QString& section, const QString& key,
+                     const QString& defaultValue) override;
+  bool saveSetting(const QString& section, const QString& key, const QString& value) override;
+  int messageBox(const QString& prompt, int style, const QString& title) override;
+  void sendKeys(const QString& keys) override;
+  void setClipboardText(const QString& text) override;
+  void launchProgram(const QString& program, const QStringList& arguments) override;
+  int openDocument(const QString& url) override;
+  [[nodiscard]] int lastPlatformError() const override { return openError; }
+  void setBusyPointer(bool isBusy) override;
+  platform::WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
+  [[nodiscard]] platform::Version version() const override { return programVersion; }
+  void showWindow(QWidget* window) override;
+  void unloadWindow(QWidget* window) override;
+  void endProgram() override { ++endCount; }
+};
+
+}  // namespace testing_support
