@@ -1,0 +1,56 @@
+#include "ui/fonts.h"
+
+#include <QFontDatabase>
+
+namespace ui {
+namespace {
+
+QFont fontOf(const QString& family, qreal pointSize) {
+  QFont font(family);
+  font.setPointSizeF(pointSize);
+  return font;
+}
+
+}  // namespace
+
+QString firstInstalledFamily(const QStringList& families) {
+  const QStringList installed = QFontDatabase::families();
+  for (const QString& family : families) {
+    if (installed.contains(family, Qt::CaseInsensitive)) {
+      return family;
+    }
+  }
+  return families.isEmpty() ? QString() : families.back();
+}
+
+QFont verdanaFont(qreal pointSize) {
+  static const QString family =
+      firstInstalledFamily({QStringLiteral("Verdana"), QStringLiteral("DejaVu Sans")});
+  return fontOf(family, pointSize);
+}
+
+QFont courierNewFont(qreal pointSize) {
+  static const QString family =
+      firstInstalledFamily({QStringLiteral("Courier New"), QStringLiteral("Liberation Mono"),
+                            QStringLiteral("DejaVu Sans Mono")});
+  return fontOf(family, pointSize);
+}
+
+QFont impactFont(qreal pointSize) {
+  static const QString family = firstInstalledFamily(
+      {QStringLiteral("Impact"), QStringLiteral("DejaVu Sans Condensed")});
+  QFont font = fontOf(family, pointSize);
+  font.setWeight(QFont::Black);
+  return font;
+}
+
+QFont msSansSerifFont(qreal pointSize, bool bold) {
+  static const QString family = firstInstalledFamily(
+      {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+       QStringLiteral("DejaVu Sans")});
+  QFont font = fontOf(family, pointSize);
+  font.setBold(bold);
+  return font;
+}
+
+}  // namespace ui
