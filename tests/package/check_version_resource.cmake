@@ -1,0 +1,37 @@
+# Configures the Windows version resource for two versions and checks the
+# lines Windows shows in the program file's properties.
+# Run with -DPROJECT_SOURCE_DIR=<source> -DWORK_DIR=<scratch folder>.
+set(PROJECT_BINARY_DIR ${WORK_DIR})
+include(${PROJECT_SOURCE_DIR}/cmake/WindowsResource.cmake)
+
+set(failures 0)
+function(expect_in text needle)
+  string(FIND "${text}" "${needle}" at)
+  if(at EQUAL -1)
+    message(SEND_ERROR "missing: ${needle}")
+  endif()
+endfunction()
+
+foreach(case "1;2;2;1,2,0,2;1.02.0002" "2;10;3;2,10,0,3;2.10.0003")
+  list(GET case 0 major)
+  list(GET case 1 minor)
+  list(GET case 2 revision)
+  list(GET case 3 numbers)
+  list(GET case 4 text)
+  set(rc ${WORK_DIR}/tintra-${major}.${minor}.${revision}.rc)
+  tintra_configure_version_resource(${major} ${minor} ${revision} ${rc})
+  file(READ ${rc} content)
+  expect_in("${content}" "FILEVERSION ${numbers}\n")
+  expect_in("${content}" "PRODUCTVERSION ${numbers}\n")
+  expect_in("${content}" "VALUE \"FileVersion\", \"${text}\\0\"")
+  expect_in("${content}" "VALUE \"ProductVersion\", \"${text}\\0\"")
+  expect_in("${content}" "VALUE \"ProductName\", \"Veldmark Name Colorizer\\0\"")
+  expect_in("${content}" "VALUE \"InternalName\", \"TINTRA\\0\"")
+  if(content MATCHES "@[A-Z_]+@")
+    message(SEND_ERROR "unconfigured placeholder ${CMAKE_MATCH_0} in ${rc}")
+  endif()
+endforeach()
+
+if(NOT EXISTS ${PROJECT_SOURCE_DIR}/data/icons/org.example.Tintra.ico)
+  message(SEND_ERROR "the resource names a missing icon")
+endif()
