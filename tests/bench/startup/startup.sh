@@ -1,0 +1,91 @@
+#!/usr/bin/env bash
+# Start-up benchmark: how long tintra takes to be on screen and ready to type,
+# and its peak memory by then, against a bare Qt window with one line edit
+# built beside it. Both run alternately in a private Xvfb; the medians and
+# their ratios are printed. The budget is 1.2 times the bare window for both.
+#
+#   tests/bench/startup/startup.sh [runs per program, default 15]
+#
+# Builds a Release tree in build/bench (or $TINTRA_BENCH_BUILD) with
+# -DTINTRA_BENCHMARKS=ON. Times are noisy on a shared machine: compare the
+# ratios of one run, not absolute times across runs.
+set -euo pipefail
+runs=${1:-15}
+source_dir=$(cd "$(dirname "$0")/../../.." && pwd)
+build=${TINTRA_BENCH_BUILD:-$source_dir/build/bench}
+
+cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
+  -DTINTRA_BENCHMARKS=ON -DTINTRA_BUILD_TESTS=OFF >/dev/null
+cmake --build "$build" -j2 --target tintra bench_barewindow bench_readytimer >/dev/null
+timer=$build/tests/bench/startup/bench_readytimer
+bare=$build/tests/bench/startup/bench_barewindow
+program=$build/tintra
+
+scratch=$(mktemp -d)
+xvfb_pid=
+cleanup() {
+  [[ -n "$xvfb_pid" ]] && kill "$xvfb_pid" 2>/dev/null
+  rm -rf "$scratch"
+}
+trap cleanup EXIT
+
+# A display of its own (-displayfd picks a free number); -noreset keeps the
+# server up between the runs.
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset 3>"$scratch/display" 2>/dev/null &
+xvfb_pid=$!
+for _ in $(seq 100); do
+  [[ -s "$scratch/display" ]] && break
+  sleep 0.1
+done
+export DISPLAY=":$(cat "$scratch/display")"
+unset QT_QPA_PLATFORM
+
+# tintra keeps its settings in a scratch home.
+export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config
+mkdir -p "$XDG_CONFIG_HOME"
+
+measure() { # name title command...
+  local name=$1 title=$2
+  shift 2
+  "$timer" "$title" "$@" 2>>"$scratch/stderr.log" >>"$scratch/$name"
+}
+
+# Warm the disk cache and the font cache; these runs are not counted.
+measure warmup "Bare window" "$bare"
+measure warmup "Veldmark Name Colorizer V" "$program"
+rm -f "$scratch/warmup"
+
+for ((run = 1; run <= runs; run++)); do
+  if ((run % 2)); then
+    measure bare "Bare window" "$bare"
+    measure tintra "Veldmark Name Colorizer V" "$program"
+  else
+    measure tintra "Veldmark Name Colorizer V" "$program"
+    measure bare "Bare window" "$bare"
+  fi
+done
+
+median() { # file column
+  awk -v c="$2" '{ print $c }' "$1" | sort -n |
+    awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'
+}
+
+for name in bare tintra; do
+  count=$(wc -l <"$scratch/$name")
+  if ((count != runs)); then
+    echo "only $count of $runs runs of $name succeeded:" >&2
+    cat "$scratch/stderr.log" >&2
+    exit 1
+  fi
+done
+
+bare_map=$(median "$scratch/bare" 1) bare_ready=$(median "$scratch/bare" 2)
+bare_peak=$(median "$scratch/bare" 3)
+tintra_map=$(median "$scratch/tintra" 1) tintra_ready=$(median "$scratch/tintra" 2)
+tintra_peak=$(median "$scratch/tintra" 3)
+printf '%-12s %12s %12s %14s\n' "medians of $runs" "mapped ms" "ready ms" "peak KiB"
+printf '%-12s %12s %12s %14s\n' "bare window" "$bare_map" "$bare_ready" "$bare_peak"
+printf '%-12s %12s %12s %14s\n' "tintra" "$tintra_map" "$tintra_ready" "$tintra_peak"
+awk -v a="$tintra_map" -v b="$bare_map" -v c="$tintra_ready" -v d="$bare_ready" \
+  -v e="$tintra_peak" -v f="$bare_peak" \
+  'BEGIN { printf "%-12s %12.2f %12.2f %14.2f   (budget 1.20)\n", "ratio", a / b, c / d, e / f }'
