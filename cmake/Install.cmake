@@ -6,7 +6,7 @@
 #   share/metainfo/<id>.metainfo.xml         the AppStream description
 include(GNUInstallDirs)
 
-set(TINTRA_APP_ID org.example.Tintra)
+# TINTRA_APP_ID comes from data/CMakeLists.txt.
 set(tintra_data ${PROJECT_SOURCE_DIR}/data)
 
 install(TARGETS tintra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})

@@ -1,7 +1,9 @@
 #include "data/appicon.h"
 
+#include <QGuiApplication>
 #include <QString>
 #include <array>
+#include <span>
 
 // The resource lives in a static library: naming its initialiser here makes
 // the linker keep it, and registers it before the first use. Outside any
@@ -16,14 +18,31 @@ static void registerIconResource() {
 
 namespace appdata {
 
-QIcon applicationIcon() {
+namespace {
+
+QIcon iconOfSizes(std::span<const int> sizes) {
   registerIconResource();
-  constexpr std::array kSizes{16, 32, 48, 64, 128, 256};
   QIcon icon;
-  for (const int size : kSizes) {
+  for (const int size : sizes) {
     icon.addFile(QStringLiteral(":/icons/tintra-%1.png").arg(size), QSize(size, size));
   }
   return icon;
+}
+
+}  // namespace
+
+QIcon applicationIcon() {
+  constexpr std::array kSizes{16, 32, 48, 64, 128, 256};
+  return iconOfSizes(kSizes);
+}
+
+void setUpDesktopIdentity() {
+  QGuiApplication::setDesktopFileName(QStringLiteral(TINTRA_APP_ID));
+  // On X11 every size of the window icon is decoded and sent to the server
+  // before the window is shown. Title bars and task bars draw 16 to 64
+  // pixels; larger views take the installed icon through the desktop entry.
+  constexpr std::array kWindowIconSizes{16, 32, 48, 64};
+  QGuiApplication::setWindowIcon(iconOfSizes(kWindowIconSizes));
 }
 
 }  // namespace appdata

@@ -9,4 +9,9 @@ namespace appdata {
 // start-up, and each size is drawn for its size.
 [[nodiscard]] QIcon applicationIcon();
 
+// Gives the running application its window icon (16 to 64 pixels) and names its desktop entry,
+// which Wayland compositors use as the window's app id to find name and icon. Call once, after the
+// QApplication is made.
+void setUpDesktopIdentity();
+
 }  // namespace appdata

@@ -25,6 +25,13 @@ TEST(ApplicationIcon, HoldsEverySizeDrawnForItsSize) {
   }
 }
 
+TEST(ApplicationIcon, DesktopIdentityNamesTheEntryAndSetsTheIcon) {
+  appdata::setUpDesktopIdentity();
+  EXPECT_EQ(QGuiApplication::desktopFileName(), QStringLiteral("org.example.Tintra"));
+  const QList<QSize> small{QSize(16, 16), QSize(32, 32), QSize(48, 48), QSize(64, 64)};
+  EXPECT_EQ(QGuiApplication::windowIcon().availableSizes(), small);
+}
+
 class DataFiles : public ::testing::Test {
  protected:
   void SetUp() override {
