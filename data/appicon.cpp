@@ -1,6 +1,8 @@
 #include "data/appicon.h"
 
 #include <QGuiApplication>
+#include <QImageReader>
+#include <QPixmap>
 #include <QString>
 #include <array>
 #include <span>
@@ -20,11 +22,17 @@ namespace appdata {
 
 namespace {
 
+// Each PNG is read as PNG and nothing else: QIcon::addFile(), and QImage
+// too, ask every image format plugin whether it can read the file first,
+// loading the SVG, JPEG, GIF and ICO plugins and their libraries, which costs
+// start-up time and memory for nothing.
 QIcon iconOfSizes(std::span<const int> sizes) {
   registerIconResource();
   QIcon icon;
   for (const int size : sizes) {
-    icon.addFile(QStringLiteral(":/icons/tintra-%1.png").arg(size), QSize(size, size));
+    QImageReader reader(QStringLiteral(":/icons/tintra-%1.png").arg(size), "png");
+    reader.setAutoDetectImageFormat(false);
+    icon.addPixmap(QPixmap::fromImage(reader.read()));
   }
   return icon;
 }

@@ -2,12 +2,14 @@
 // on screen and ready for keys, and how much memory it has used by then.
 //
 //   bench_readytimer <title part> <program> [arguments...]
-//   prints "<mapped ms> <ready ms> <peak KiB>"
+//   prints "<mapped ms> <ready ms> <peak KiB> <cpu ms>"
 //
 // Mapped: the first top-level window whose title contains <title part> is
 // mapped. Ready: the program answers a _NET_WM_PING sent to that window, so its
 // event loop runs and has handled everything the server sent before, the
 // first expose and paint included. Peak: VmHWM of the process shortly after.
+// CPU: the time all its threads had run on a processor when it was ready,
+// which a busy machine disturbs less than the wall-clock times.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -19,6 +21,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -81,6 +84,21 @@ long peakKiB(pid_t pid) {
   return -1;
 }
 
+// Sums the first field of every thread's schedstat: nanoseconds on a CPU.
+double cpuMilliseconds(pid_t pid) {
+  const std::filesystem::path tasks = "/proc/" + std::to_string(pid) + "/task";
+  double nanoseconds = 0;
+  std::error_code error;
+  for (const auto& task : std::filesystem::directory_iterator(tasks, error)) {
+    std::ifstream schedstat(task.path() / "schedstat");
+    double onCpu = 0;
+    if (schedstat >> onCpu) {
+      nanoseconds += onCpu;
+    }
+  }
+  return nanoseconds / 1e6;
+}
+
 double millisecondsSince(Clock::time_point start) {
   return std::chrono::duration<double, std::milli>(Clock::now() - start).count();
 }
@@ -98,6 +116,7 @@ pid_t launch(char** argv) {
 struct Timing {
   double mapped = 0;
   double ready = 0;
+  double cpu = 0;
 };
 
 // Waits for the window and the answer to the ping; nothing after 30 s.
@@ -131,6 +150,7 @@ std::optional<Timing> waitUntilReady(xcb_connection_t* connection, const Atoms& 
       if (message->type == atoms.protocols && message->data.data32[0] == atoms.ping &&
           message->data.data32[2] == target) {
         timing.ready = millisecondsSince(start);
+        timing.cpu = cpuMilliseconds(pid);
         return timing;
       }
     }
@@ -176,6 +196,6 @@ int main(int argc, char* argv[]) {
   if (!timing) {
     return 1;
   }
-  std::printf("%.1f %.1f %ld\n", timing->mapped, timing->ready, peak);
+  std::printf("%.1f %.1f %ld %.1f\n", timing->mapped, timing->ready, peak, timing->cpu);
   return 0;
 }

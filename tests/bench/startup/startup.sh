@@ -79,13 +79,14 @@ for name in bare tintra; do
   fi
 done
 
-bare_map=$(median "$scratch/bare" 1) bare_ready=$(median "$scratch/bare" 2)
-bare_peak=$(median "$scratch/bare" 3)
-tintra_map=$(median "$scratch/tintra" 1) tintra_ready=$(median "$scratch/tintra" 2)
-tintra_peak=$(median "$scratch/tintra" 3)
-printf '%-12s %12s %12s %14s\n' "medians of $runs" "mapped ms" "ready ms" "peak KiB"
-printf '%-12s %12s %12s %14s\n' "bare window" "$bare_map" "$bare_ready" "$bare_peak"
-printf '%-12s %12s %12s %14s\n' "tintra" "$tintra_map" "$tintra_ready" "$tintra_peak"
-awk -v a="$tintra_map" -v b="$bare_map" -v c="$tintra_ready" -v d="$bare_ready" \
-  -v e="$tintra_peak" -v f="$bare_peak" \
-  'BEGIN { printf "%-12s %12.2f %12.2f %14.2f   (budget 1.20)\n", "ratio", a / b, c / d, e / f }'
+printf '%-16s %10s %10s %10s %10s\n' "medians of $runs" "mapped ms" "ready ms" "cpu ms" "peak KiB"
+for name in bare tintra; do
+  printf '%-16s %10s %10s %10s %10s\n' "$name" "$(median "$scratch/$name" 1)" \
+    "$(median "$scratch/$name" 2)" "$(median "$scratch/$name" 4)" "$(median "$scratch/$name" 3)"
+done
+ratio() { # column
+  awk -v a="$(median "$scratch/tintra" "$1")" -v b="$(median "$scratch/bare" "$1")" \
+    'BEGIN { printf "%10.2f", a / b }'
+}
+printf '%-16s %s %s %s %s   (budget 1.20)\n' "ratio" "$(ratio 1)" "$(ratio 2)" "$(ratio 4)" \
+  "$(ratio 3)"
