@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QScreen>
 
+#include "app/accessiblenames.h"
 #include "app/codeentry.h"
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
@@ -21,6 +22,7 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
   setFont(ui::msSansSerifFont(8.25));
   setupClientArea();
   setupMenus();
+  applyAccessibleNames(*this, mainWindowAccessibleNames());
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   pureCode_->installEventFilter(this);
   connect(pureCode_, &QLineEdit::textChanged, this, [this] { pureCode_Change(); });

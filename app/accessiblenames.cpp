@@ -1,0 +1,91 @@
+#include "app/accessiblenames.h"
+
+#include <QObject>
+#include <QWidget>
+#include <array>
+
+namespace app {
+namespace {
+
+constexpr const char* kLegendHint = "Types the colour code where the cursor is";
+
+constexpr std::array kMainWindowNames{
+    AccessibleName{"menuBar", "Menu bar"},
+    AccessibleName{"saved", "Saved"},
+    AccessibleName{"saveToSlot", "Save To Slot"},
+    AccessibleName{"restore", "Restore From Slot"},
+    AccessibleName{"examples", "Examples"},
+    AccessibleName{"help", "Help"},
+    AccessibleName{"Line1", "Separator"},
+
+    AccessibleName{"Frame1", "The Colors"},
+    AccessibleName{"Shape1", "Red"},
+    AccessibleName{"Shape2", "Green"},
+    AccessibleName{"Shape3", "Yellow"},
+    AccessibleName{"Shape4", "Blue"},
+    AccessibleName{"Shape5", "Aqua"},
+    AccessibleName{"Shape6", "Pink"},
+    AccessibleName{"Shape7", "White"},
+    AccessibleName{"Shape8", "Black"},
+    AccessibleName{"codeClick1", "Type ^1, red", kLegendHint},
+    AccessibleName{"codeClick2", "Type ^2, green", kLegendHint},
+    AccessibleName{"codeClick3", "Type ^3, yellow", kLegendHint},
+    AccessibleName{"codeClick4", "Type ^4, blue", kLegendHint},
+    AccessibleName{"codeClick5", "Type ^5, aqua", kLegendHint},
+    AccessibleName{"codeClick6", "Type ^6, pink", kLegendHint},
+    AccessibleName{"codeClick7", "Type ^7, white", kLegendHint},
+    AccessibleName{"codeClick8", "Type ^8, black", kLegendHint},
+    AccessibleName{"Label10", "F1 types ^1"},
+    AccessibleName{"Label11", "F2 types ^2"},
+    AccessibleName{"Label12", "F3 types ^3"},
+    AccessibleName{"Label15", "F4 types ^4"},
+    AccessibleName{"Label14", "F5 types ^5"},
+    AccessibleName{"Label13", "F6 types ^6"},
+    AccessibleName{"Label17", "F7 types ^7"},
+    AccessibleName{"Label16", "F8 types ^8"},
+
+    AccessibleName{"Frame2", "Code"},
+    AccessibleName{"pureCode", "Coded name",
+                   "F1 to F8 type the colour codes ^1 to ^8, F9 empties the name"},
+    AccessibleName{"cls", "Clear the name"},
+
+    AccessibleName{"Frame5", "Tweaks"},
+    AccessibleName{"cycleColors", "Cycle Colors"},
+    AccessibleName{"stripCodes", "Strip Color Codes"},
+    AccessibleName{"fromCol", "Swap from color"},
+    AccessibleName{"toCol", "Swap to color"},
+    AccessibleName{"butSwapColors", "Swap Colors"},
+
+    AccessibleName{"Frame3", "Output"},
+    AccessibleName{"Picture1", "Preview of the name as the game draws it"},
+    AccessibleName{"Command3", "Light Grey background"},
+    AccessibleName{"Command4", "Dark Grey background"},
+
+    AccessibleName{"Command1", "Help"},
+    AccessibleName{"Command2", "WebSite"},
+    AccessibleName{"Command5", "Check Update"},
+    AccessibleName{"close", "Close"},
+};
+
+}  // namespace
+
+std::span<const AccessibleName> mainWindowAccessibleNames() {
+  return kMainWindowNames;
+}
+
+QStringList applyAccessibleNames(QObject& root, std::span<const AccessibleName> names) {
+  QStringList missing;
+  for (const AccessibleName& entry : names) {
+    const QString objectName = QString::fromLatin1(entry.objectName);
+    auto* widget = root.findChild<QWidget*>(objectName);
+    if (widget == nullptr) {
+      missing << objectName;
+      continue;
+    }
+    widget->setAccessibleName(QString::fromUtf8(entry.name));
+    widget->setAccessibleDescription(QString::fromUtf8(entry.description));
+  }
+  return missing;
+}
+
+}  // namespace app

@@ -1,0 +1,162 @@
+// The main window without a mouse: every control has a name for assistive
+// technology, Tab reaches every control that acts, and the menus open and run
+// from the keyboard by their Alt letters.
+#include <QAction>
+#include <QApplication>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/accessiblenames.h"
+#include "fakeplatform.h"
+#include "recordingwindow.h"
+
+namespace {
+
+// Widgets Qt makes inside the controls, and the window's plain container.
+bool isControl(const QWidget* widget) {
+  const QString name = widget->objectName();
+  return !name.isEmpty() && !name.startsWith(QStringLiteral("qt_")) &&
+         name != QStringLiteral("client");
+}
+
+QString focusName() {
+  const QWidget* focus = QApplication::focusWidget();
+  return focus == nullptr ? QStringLiteral("(none)") : focus->objectName();
+}
+
+// The handlers the window ran, leaving out key presses in the name.
+QStringList clicks(const RecordingWindow& window) {
+  return window.calls.filter(QStringLiteral("_Click"));
+}
+
+QString popupName() {
+  const QWidget* popup = QApplication::activePopupWidget();
+  return popup == nullptr ? QStringLiteral("(none)") : popup->objectName();
+}
+
+}  // namespace
+
+class MainWindowKeyboardTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init();
+  void cleanup();
+
+  void everyControlHasAnAccessibleName();
+  void tableNamesOnlyControlsTheWindowHas();
+  void tabFromTheNameGoesToCloseThenReachesEveryControl();
+  void altLetterRunsConfig();
+  void altLettersOpenSavedAndExamples();
+  void menusWithoutLettersAreReachedByArrowKeys();
+
+ private:
+  void pressOnWindow(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
+
+  testing_support::FakePlatform platform_;
+  std::unique_ptr<RecordingWindow> window_;
+};
+
+void MainWindowKeyboardTest::init() {
+  window_ = std::make_unique<RecordingWindow>(platform_);
+  window_->show();
+  window_->activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(window_.get()));
+  window_->pureCodeEdit()->setFocus();
+}
+
+void MainWindowKeyboardTest::cleanup() {
+  window_.reset();
+}
+
+void MainWindowKeyboardTest::pressOnWindow(int key, Qt::KeyboardModifiers modifiers) {
+  QWidget* target = QApplication::activePopupWidget();
+  if (target == nullptr) {
+    target = QApplication::focusWidget();
+  }
+  QTest::keyClick(target != nullptr ? target : window_.get(), static_cast<Qt::Key>(key), modifiers);
+}
+
+void MainWindowKeyboardTest::everyControlHasAnAccessibleName() {
+  QStringList unnamed;
+  for (const QWidget* widget : window_->findChildren<QWidget*>()) {
+    if (isControl(widget) && widget->accessibleName().trimmed().isEmpty()) {
+      unnamed << widget->objectName();
+    }
+  }
+  QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
+  QCOMPARE(window_->findChild<QWidget*>(QStringLiteral("cls"))->accessibleName(),
+           QStringLiteral("Clear the name"));
+}
+
+void MainWindowKeyboardTest::tableNamesOnlyControlsTheWindowHas() {
+  QCOMPARE(app::applyAccessibleNames(*window_, app::mainWindowAccessibleNames()), QStringList());
+  QObject empty;
+  QCOMPARE(app::applyAccessibleNames(empty, app::mainWindowAccessibleNames()).size(),
+           static_cast<qsizetype>(app::mainWindowAccessibleNames().size()));
+}
+
+void MainWindowKeyboardTest::tabFromTheNameGoesToCloseThenReachesEveryControl() {
+  QCOMPARE(focusName(), QStringLiteral("pureCode"));
+  pressOnWindow(Qt::Key_Tab);
+  QCOMPARE(focusName(), QStringLiteral("close"));
+
+  QStringList reached{QStringLiteral("pureCode"), QStringLiteral("close")};
+  for (int step = 0; step < 40 && focusName() != QStringLiteral("pureCode"); ++step) {
+    pressOnWindow(Qt::Key_Tab);
+    reached << focusName();
+  }
+  QCOMPARE(focusName(), QStringLiteral("pureCode"));
+  QStringList missed;
+  for (const QWidget* widget : window_->findChildren<QWidget*>()) {
+    const bool acts = qobject_cast<const QPushButton*>(widget) != nullptr ||
+                      qobject_cast<const QComboBox*>(widget) != nullptr ||
+                      widget == window_->pureCodeEdit();
+    if (acts && !reached.contains(widget->objectName())) {
+      missed << widget->objectName();
+    }
+  }
+  QVERIFY2(missed.isEmpty(), qPrintable(missed.join(u' ')));
+}
+
+void MainWindowKeyboardTest::altLetterRunsConfig() {
+  pressOnWindow(Qt::Key_O, Qt::AltModifier);
+  QCOMPARE(clicks(*window_), QStringList{QStringLiteral("config_Click")});
+  QCOMPARE(window_->name(), QStringLiteral("^1T^2a^3r^4n^5w^6i^7c^8k^1!^2!^3!^4!"));
+}
+
+void MainWindowKeyboardTest::altLettersOpenSavedAndExamples() {
+  pressOnWindow(Qt::Key_A, Qt::AltModifier);
+  QTRY_COMPARE(popupName(), QStringLiteral("saved"));
+  pressOnWindow(Qt::Key_Escape);
+  pressOnWindow(Qt::Key_Escape);
+  QTRY_COMPARE(popupName(), QStringLiteral("(none)"));
+
+  pressOnWindow(Qt::Key_X, Qt::AltModifier);
+  QTRY_COMPARE(popupName(), QStringLiteral("examples"));
+  // Opened from the keyboard, the menu highlights its first item.
+  pressOnWindow(Qt::Key_Down);
+  pressOnWindow(Qt::Key_Return);
+  QTRY_COMPARE(clicks(*window_), QStringList{QStringLiteral("example2_Click")});
+}
+
+void MainWindowKeyboardTest::menusWithoutLettersAreReachedByArrowKeys() {
+  // From "E&xamples", Right moves along the bar to "Make name.cfg", which
+  // Enter runs, and on to "Help".
+  pressOnWindow(Qt::Key_X, Qt::AltModifier);
+  QTRY_COMPARE(popupName(), QStringLiteral("examples"));
+  pressOnWindow(Qt::Key_Right);
+  QTRY_COMPARE(popupName(), QStringLiteral("(none)"));
+  pressOnWindow(Qt::Key_Right);
+  QTRY_COMPARE(popupName(), QStringLiteral("help"));
+  // "A&bout.." inside Help answers to its letter.
+  pressOnWindow(Qt::Key_B);
+  QTRY_COMPARE(clicks(*window_), QStringList{QStringLiteral("About_Click")});
+}
+
+QTEST_MAIN(MainWindowKeyboardTest)
+#include "mainwindow_keyboard_test.moc"
