@@ -6,6 +6,8 @@
 #include <QFile>
 #include <QTemporaryDir>
 
+#include "permissionchecks.h"
+
 namespace {
 
 QByteArray fileBytes(const QString& path) {
@@ -83,12 +85,9 @@ TEST_F(FileWriterTest, ReadOnlyFileIsRefusedAndKept) {
 TEST_F(FileWriterTest, ReadOnlyFolderKeepsTheOldFile) {
   putFile(path_, old_);
   ASSERT_TRUE(QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::ExeOwner));
-  QFile probe(folder_.filePath(QStringLiteral("probe")));
-  if (probe.open(QIODevice::WriteOnly)) {
-    probe.remove();
-    QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    GTEST_SKIP() << "running with privileges that ignore folder permissions";
-  }
+  const PermissionChecksEnforced enforced;
+  ASSERT_FALSE(QFile(folder_.filePath(QStringLiteral("probe"))).open(QIODevice::WriteOnly))
+      << "the folder permissions do not hold";
   const platform::WriteResult result = platform::replaceFileAtomically(path_, "Name new\r\n");
   QFile::setPermissions(folder_.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
   EXPECT_FALSE(result.ok);

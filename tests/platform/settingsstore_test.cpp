@@ -7,6 +7,8 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "permissionchecks.h"
+
 namespace {
 
 QString fileText(const QString& path) {
@@ -17,7 +19,7 @@ QString fileText(const QString& path) {
   return QString::fromUtf8(file.readAll());
 }
 
-// Permission bits do not stop root; probe before relying on them.
+// Probes that the folder really refuses new files.
 bool permissionsBite(const QString& readOnlyFolder) {
   QFile probe(readOnlyFolder + QStringLiteral("/probe"));
   const bool written = probe.open(QIODevice::WriteOnly);
@@ -125,9 +127,8 @@ TEST_F(SettingsStoreTest, SaveIntoAReadOnlyFolderReportsFailure) {
   const QString readOnly = folder_.filePath(QStringLiteral("locked"));
   ASSERT_TRUE(QDir().mkpath(readOnly));
   ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
-  if (!permissionsBite(readOnly)) {
-    GTEST_SKIP() << "running with privileges that ignore folder permissions";
-  }
+  const PermissionChecksEnforced enforced;
+  ASSERT_TRUE(permissionsBite(readOnly)) << "the folder permissions do not hold";
   platform::SettingsStore store(readOnly + QStringLiteral("/Tintra.ini"));
   EXPECT_FALSE(store.save(QStringLiteral("Configuration"), QStringLiteral("First Run"),
                           QStringLiteral("1")));
