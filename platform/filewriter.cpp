@@ -7,7 +7,9 @@
 namespace platform {
 namespace {
 
-WriteResult failure(const QString& reason) { return {false, reason}; }
+WriteResult failure(const QString& reason) {
+  return {false, reason};
+}
 
 }  // namespace
 
@@ -25,7 +27,10 @@ WriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes) 
   if (target.isDir()) {
     return failure(QStringLiteral("A folder of that name is in the way."));
   }
-  if (target.exists() && !target.isWritable()) {
+  // A file without any write permission is read-only to the user even where
+  // the process could override it (as root).
+  constexpr auto kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  if (target.exists() && (!target.isWritable() || !(target.permissions() & kAnyWrite))) {
     return failure(QStringLiteral("The file is read-only."));
   }
   QSaveFile file(path);
