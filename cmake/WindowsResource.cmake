@@ -1,6 +1,7 @@
 # The Windows program file carries its version metadata: file and product
 # version major.minor.0.revision, product name and internal name, and the icon.
-# Other platforms have no such resource, so the script is added only there.
+# Other platforms have no such resource, so the script is added only there;
+# tests/package compiles it with windres on Linux to check it.
 include(${CMAKE_CURRENT_LIST_DIR}/VersionText.cmake)
 
 # tintra_configure_version_resource(<major> <minor> <revision> <output file>)
