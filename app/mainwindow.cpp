@@ -7,10 +7,10 @@
 #include <QLineEdit>
 #include <QScreen>
 
-#include "app/accessiblenames.h"
 #include "app/codeentry.h"
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
+#include "ui/accessiblenames.h"
 #include "ui/fonts.h"
 #include "ui/previewcommands.h"
 
@@ -22,7 +22,7 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
   setFont(ui::msSansSerifFont(8.25));
   setupClientArea();
   setupMenus();
-  applyAccessibleNames(*this, mainWindowAccessibleNames());
+  ui::applyAccessibleNames(*this, ui::mainWindowAccessibleNames());
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   pureCode_->installEventFilter(this);
   connect(pureCode_, &QLineEdit::textChanged, this, [this] { pureCode_Change(); });

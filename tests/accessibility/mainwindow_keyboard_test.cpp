@@ -10,9 +10,9 @@
 #include <QPushButton>
 #include <QTest>
 
-#include "app/accessiblenames.h"
 #include "fakeplatform.h"
 #include "recordingwindow.h"
+#include "ui/accessiblenames.h"
 
 namespace {
 
@@ -94,10 +94,10 @@ void MainWindowKeyboardTest::everyControlHasAnAccessibleName() {
 }
 
 void MainWindowKeyboardTest::tableNamesOnlyControlsTheWindowHas() {
-  QCOMPARE(app::applyAccessibleNames(*window_, app::mainWindowAccessibleNames()), QStringList());
+  QCOMPARE(ui::applyAccessibleNames(*window_, ui::mainWindowAccessibleNames()), QStringList());
   QObject empty;
-  QCOMPARE(app::applyAccessibleNames(empty, app::mainWindowAccessibleNames()).size(),
-           static_cast<qsizetype>(app::mainWindowAccessibleNames().size()));
+  QCOMPARE(ui::applyAccessibleNames(empty, ui::mainWindowAccessibleNames()).size(),
+           static_cast<qsizetype>(ui::mainWindowAccessibleNames().size()));
 }
 
 void MainWindowKeyboardTest::tabFromTheNameGoesToCloseThenReachesEveryControl() {

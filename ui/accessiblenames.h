@@ -6,7 +6,7 @@
 
 class QObject;
 
-namespace app {
+namespace ui {
 
 // What assistive technology (a screen reader) calls a control, by the
 // control's object name. Captions that say what a control does are its name
@@ -26,4 +26,4 @@ struct AccessibleName {
 // so that a renamed control is noticed rather than left unnamed.
 QStringList applyAccessibleNames(QObject& root, std::span<const AccessibleName> names);
 
-}  // namespace app
+}  // namespace ui

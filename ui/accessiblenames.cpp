@@ -1,10 +1,10 @@
-#include "app/accessiblenames.h"
+#include "ui/accessiblenames.h"
 
 #include <QObject>
 #include <QWidget>
 #include <array>
 
-namespace app {
+namespace ui {
 namespace {
 
 constexpr const char* kLegendHint = "Types the colour code where the cursor is";
@@ -88,4 +88,4 @@ QStringList applyAccessibleNames(QObject& root, std::span<const AccessibleName> 
   return missing;
 }
 
-}  // namespace app
+}  // namespace ui
