@@ -9,6 +9,29 @@ namespace {
 
 WriteResult failure(const QString& reason) { return {false, reason}; }
 
+// Read-only for this user, or marked read-only for everyone: the rename
+// would replace the file even then, so the writer refuses it itself (an
+// administrator passes the access check, but not the marking).
+bool isReadOnly(const QFileInfo& file) {
+  constexpr QFile::Permissions kAnyWrite =
+      QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  return !file.isWritable() || (file.permissions() & kAnyWrite) == 0;
+}
+
+// Writes on after a short write, so that the call that cannot write at all
+// reports why (a short write itself carries no error).
+bool writeAll(QSaveFile& file, const QByteArray& bytes) {
+  qint64 done = 0;
+  while (done < bytes.size()) {
+    const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+    if (written <= 0) {
+      return false;
+    }
+    done += written;
+  }
+  return true;
+}
+
 }  // namespace
 
 WriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes) {
@@ -25,14 +48,16 @@ WriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes) 
   if (target.isDir()) {
     return failure(QStringLiteral("A folder of that name is in the way."));
   }
-  if (target.exists() && !target.isWritable()) {
+  if (target.exists() && isReadOnly(target)) {
     return failure(QStringLiteral("The file is read-only."));
   }
+  // Unbuffered: a buffered QSaveFile takes a short write while flushing (a
+  // full disk, a file size limit) for success and renames a cut-off file.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     return failure(file.errorString());
   }
-  if (file.write(bytes) != bytes.size()) {
+  if (!writeAll(file, bytes)) {
     const QString reason = file.errorString();
     file.cancelWriting();
     return failure(reason);

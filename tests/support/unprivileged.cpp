@@ -33,6 +33,14 @@ int runUnprivileged(const std::function<int()>& body) {
   return waitFor(child);
 }
 
+int runInChild(const std::function<int()>& body) {
+  const pid_t child = fork();
+  if (child == 0) {
+    _exit(body());
+  }
+  return waitFor(child);
+}
+
 int runWithSmallDisk(const char* folder, int sizeKiB, const std::function<int()>& body) {
   const pid_t child = fork();
   if (child == 0) {

@@ -9,6 +9,10 @@ namespace testing_support {
 // child's exit code (body's result), or -1 when the child did not finish.
 int runUnprivileged(const std::function<int()>& body);
 
+// Runs body in a child process, so that what it changes (limits, signal
+// handling) ends with it. Returns body's result, or -1.
+int runInChild(const std::function<int()>& body);
+
 // Runs body in a child process with a mount namespace of its own, in which
 // a tmpfs of sizeKiB is mounted on folder. Returns body's result, or -1 when
 // no such mount can be made here (the caller then skips its test).
