@@ -7,15 +7,8 @@
 namespace platform {
 namespace {
 
-WriteResult failure(const QString& reason) { return {false, reason}; }
-
-// Read-only for this user, or marked read-only for everyone: the rename
-// would replace the file even then, so the writer refuses it itself (an
-// administrator passes the access check, but not the marking).
-bool isReadOnly(const QFileInfo& file) {
-  constexpr QFile::Permissions kAnyWrite =
-      QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
-  return !file.isWritable() || (file.permissions() & kAnyWrite) == 0;
+WriteResult failure(const QString& reason) {
+  return {false, reason};
 }
 
 // Writes on after a short write, so that the call that cannot write at all
@@ -48,7 +41,10 @@ WriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes) 
   if (target.isDir()) {
     return failure(QStringLiteral("A folder of that name is in the way."));
   }
-  if (target.exists() && isReadOnly(target)) {
+  // A file without any write permission is read-only to the user even where
+  // the process could override it (as root).
+  constexpr auto kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  if (target.exists() && (!target.isWritable() || !(target.permissions() & kAnyWrite))) {
     return failure(QStringLiteral("The file is read-only."));
   }
   // Unbuffered: a buffered QSaveFile takes a short write while flushing (a

@@ -21,11 +21,21 @@ QString quoted(const QString& value) {
   QString out = QStringLiteral("\"");
   for (const QChar character : value) {
     switch (character.unicode()) {
-      case u'\\': out += QStringLiteral("\\\\"); break;
-      case u'"': out += QStringLiteral("\\\""); break;
-      case u'\n': out += QStringLiteral("\\n"); break;
-      case u'\r': out += QStringLiteral("\\r"); break;
-      case u'\t': out += QStringLiteral("\\t"); break;
+      case u'\\':
+        out += QStringLiteral("\\\\");
+        break;
+      case u'"':
+        out += QStringLiteral("\\\"");
+        break;
+      case u'\n':
+        out += QStringLiteral("\\n");
+        break;
+      case u'\r':
+        out += QStringLiteral("\\r");
+        break;
+      case u'\t':
+        out += QStringLiteral("\\t");
+        break;
       default:
         if (character.category() == QChar::Other_Control) {
           out += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
@@ -53,9 +63,15 @@ QString unquoted(QStringView text) {
     }
     const QChar escaped = text[++index];
     switch (escaped.unicode()) {
-      case u'n': out += u'\n'; break;
-      case u'r': out += u'\r'; break;
-      case u't': out += u'\t'; break;
+      case u'n':
+        out += u'\n';
+        break;
+      case u'r':
+        out += u'\r';
+        break;
+      case u't':
+        out += u'\t';
+        break;
       case u'u': {
         bool ok = false;
         const auto code = text.mid(index + 1, 4).toUShort(&ok, 16);
@@ -67,7 +83,8 @@ QString unquoted(QStringView text) {
         }
         break;
       }
-      default: out += escaped;
+      default:
+        out += escaped;
     }
   }
   return out;
