@@ -25,11 +25,19 @@ QString folderLabel(const QString& path) {
   return name.isEmpty() ? QDir::toNativeSeparators(path) : name;
 }
 
+// Each level of the folder list is indented by two spaces.
+QString indentFor(qsizetype depth) {
+  return {depth * 2, u' '};
+}
+
 }  // namespace
 
 FrmBrowse::FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals,
-                     const QStringList& drives, QWidget* parent)
-    : QWidget(parent, Qt::Window), platform_(platform), globals_(globals), drives_(drives) {
+                     QStringList drives, QWidget* parent)
+    : QWidget(parent, Qt::Window),
+      platform_(platform),
+      globals_(globals),
+      drives_(std::move(drives)) {
   setObjectName(QStringLiteral("frmBrowse"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kTitle);
@@ -99,13 +107,13 @@ void FrmBrowse::fillFolderList() {
   drive1_->setCurrentIndex(drive1_->findData(driveOf(folder_, drives_)));
   dir1_->clear();
   const QStringList chain = folderChain(folder_);
-  for (int depth = 0; depth < chain.size(); ++depth) {
-    auto* item = new QListWidgetItem(QString(depth * 2, u' ') + folderLabel(chain.at(depth)));
+  for (qsizetype depth = 0; depth < chain.size(); ++depth) {
+    auto* item = new QListWidgetItem(indentFor(depth) + folderLabel(chain.at(depth)));
     item->setData(kPathRole, chain.at(depth));
     dir1_->addItem(item);
   }
   dir1_->setCurrentRow(static_cast<int>(chain.size()) - 1);
-  const QString indent(static_cast<int>(chain.size()) * 2, u' ');
+  const QString indent = indentFor(chain.size());
   const QDir dir(folder_);
   for (const QString& name : subfolders(folder_)) {
     auto* item = new QListWidgetItem(indent + name);
@@ -158,7 +166,7 @@ void FrmBrowse::tellUnreadable(const QString& path, const QString& reason) {
 }
 
 FrmBrowse* showBrowse(platform::Platform& platform, settings::GlobalVars& globals, QWidget* owner) {
-  FrmBrowse* window = findOpenWindow<FrmBrowse>(QStringLiteral("frmBrowse"));
+  auto* window = findOpenWindow<FrmBrowse>(QStringLiteral("frmBrowse"));
   if (window == nullptr) {
     window = new FrmBrowse(platform, globals, mountedDrives(), owner);
   }

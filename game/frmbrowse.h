@@ -23,7 +23,7 @@ class FrmBrowse : public QWidget {
  public:
   // drives: the roots offered in the drive list; the lists start at the
   // process's current folder (or the first drive when it cannot be read).
-  FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals, const QStringList& drives,
+  FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals, QStringList drives,
             QWidget* parent = nullptr);
 
   // The folder open in the folder list.

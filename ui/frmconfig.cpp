@@ -138,7 +138,7 @@ void FrmConfig::close_Click() {
 }
 
 FrmConfig* showConfig(platform::Platform& platform, settings::GlobalVars& globals, QWidget* owner) {
-  FrmConfig* window = game::findOpenWindow<FrmConfig>(QStringLiteral("frmConfig"));
+  auto* window = game::findOpenWindow<FrmConfig>(QStringLiteral("frmConfig"));
   if (window == nullptr) {
     window = new FrmConfig(platform, globals, owner);
   }
