@@ -1,6 +1,7 @@
 #include "platform/iniformat.h"
 
 #include <QIODevice>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -100,7 +101,11 @@ QString valueText(QStringView rawValue) {
 }  // namespace
 
 bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map) {
-  const QString content = QString::fromUtf8(device.readAll());
+  QString content = QString::fromUtf8(device.readAll());
+  // A file saved by a text editor may start with a byte-order mark.
+  if (content.startsWith(QChar(0xFEFF))) {
+    content.remove(0, 1);
+  }
   QString section;
   for (const QStringView rawLine : QStringView(content).split(u'\n')) {
     const QStringView line = rawLine.trimmed();

@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <cerrno>
 
+#include "platform/clipboardkeeper.h"
 #include "platform/filewriter.h"
 #include "platform/keyinjection.h"
 #include "platform/version.h"
@@ -80,6 +81,7 @@ void QtPlatform::sendKeys(const QString& keys) {
 
 void QtPlatform::setClipboardText(const QString& text) {
   QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+  clipboardSet_ = true;
 }
 
 void QtPlatform::launchProgram(const QString& program, const QStringList& arguments) {
@@ -126,6 +128,10 @@ void QtPlatform::unloadWindow(QWidget* window) {
 void QtPlatform::endProgram() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     window->hide();
+  }
+  if (clipboardSet_ && clipboardNeedsServing()) {
+    quitWhenClipboardTaken();
+    return;
   }
   QCoreApplication::exit(0);
 }

@@ -26,12 +26,15 @@ class QtPlatform : public Platform {
   [[nodiscard]] Version version() const override;
   void showWindow(QWidget* window) override;
   void unloadWindow(QWidget* window) override;
+  // Closes every window at once. The event loop ends too, unless the name
+  // put on the clipboard would be lost with it (see clipboardkeeper.h).
   void endProgram() override;
 
  private:
   SettingsStore store_;
   int lastError_ = 0;
   bool busy_ = false;
+  bool clipboardSet_ = false;
 };
 
 }  // namespace platform
