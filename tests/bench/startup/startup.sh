@@ -40,9 +40,11 @@ done
 export DISPLAY=":$(cat "$scratch/display")"
 unset QT_QPA_PLATFORM
 
-# tintra keeps its settings in a scratch home.
+# tintra keeps its settings in a scratch home, where the first-run notice has
+# been seen: every timed start is an ordinary one.
 export HOME=$scratch/home XDG_CONFIG_HOME=$scratch/home/.config
-mkdir -p "$XDG_CONFIG_HOME"
+mkdir -p "$XDG_CONFIG_HOME/Tintra"
+printf '[Configuration]\nFirst Run=1\n' >"$XDG_CONFIG_HOME/Tintra/Tintra.ini"
 
 measure() { # name title command...
   local name=$1 title=$2
