@@ -4,8 +4,10 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
@@ -50,6 +52,8 @@ class MainWindowTest : public QObject {
   void functionKeysTypeAtTheCaretOrClear();
   void legendClickTypesWhereTheFocusIs();
   void activationPutsTheFocusInTheName();
+  void messageBoxHandsTheFocusBackToTheButton();
+  void tabOrderStartsWithTheNameThenClose();
 };
 
 void MainWindowTest::startsWithCaptionSampleAndLegend() {
@@ -334,6 +338,38 @@ void MainWindowTest::activationPutsTheFocusInTheName() {
   window.activateWindow();
   QVERIFY(QTest::qWaitForWindowActive(&window));
   QCOMPARE(QApplication::focusWidget(), window.pureCodeEdit());
+}
+
+void MainWindowTest::messageBoxHandsTheFocusBackToTheButton() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  auto* cycle = window.findChild<QPushButton*>(QStringLiteral("cycleColors"));
+  window.setName(QStringLiteral("^9a"));
+  // A real box, as the desktop shows it, dismissed as soon as it is up.
+  platform.onMessage = [&window](const testing_support::FakePlatform::Message& message) {
+    QMessageBox box(QMessageBox::NoIcon, QString(), message.prompt, QMessageBox::Ok, &window);
+    QTimer::singleShot(50, &box, [&box] {
+      QVERIFY(QApplication::activeWindow() == &box);
+      box.accept();
+    });
+    box.exec();
+  };
+  QTest::mouseClick(cycle, Qt::LeftButton);
+  QCOMPARE(platform.messages.size(), 1);
+  window.activateWindow();  // as the window manager does once the box is gone
+  QTRY_VERIFY(QApplication::activeWindow() == &window);
+  QApplication::processEvents();
+  QCOMPARE(QApplication::focusWidget(), cycle);
+  QCOMPARE(window.name(), QStringLiteral("a"));
+}
+
+void MainWindowTest::tabOrderStartsWithTheNameThenClose() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  QCOMPARE(window.pureCodeEdit()->nextInFocusChain(),
+           window.findChild<QWidget*>(QStringLiteral("close")));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# Measures what typing costs tintra against a bare Qt window with one line edit:
+# CPU time per keystroke of each program while xdotool types into it under a
+# private Xvfb, in alternating rounds, and the time a 1 MB paste into the name
+# keeps each program busy. Prints the figures and the ratios; not a test.
+#
+#   tests/bench/typing-cost.sh [keystrokes per round] [rounds]
+set -euo pipefail
+cd "$(dirname "$0")/../.."
+keys=${1:-1500}
+rounds=${2:-5}
+
+if [[ -z "${TYPING_COST_IN_XVFB:-}" ]]; then
+  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    -DTINTRA_BUILD_TESTS=OFF -DTINTRA_BENCHMARKS=ON >/dev/null
+  cmake --build build/bench -j2 --target tintra bench_bare_lineedit >/dev/null
+  export TYPING_COST_IN_XVFB=1
+  exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
+fi
+
+work=$(mktemp -d)
+trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
+export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
+mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# CPU time of a process, all its threads, in nanoseconds.
+cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { print sum }'; }
+
+# start_program <binary> <window title>: sets pid and window.
+start_program() {
+  "$1" &
+  pid=$!
+  window=$(xdotool search --sync --onlyvisible --name "$2" | head -1)
+  xdotool windowfocus --sync "$window"
+  sleep 0.5
+}
+
+# A round: clear the box, then type the keystrokes; prints CPU ms per keystroke.
+type_round() {
+  xdotool key ctrl+a BackSpace
+  sleep 0.2
+  local text
+  text=$(head -c "$keys" /dev/zero | tr '\0' 'x' | sed 's/xxxxxxx/abcdefg/g')
+  local before after
+  before=$(cpu_ns "$pid")
+  xdotool type --delay 4 "$text"
+  sleep 0.3
+  after=$(cpu_ns "$pid")
+  awk -v t=$((after - before)) -v k="$keys" 'BEGIN { printf "%.4f\n", t / 1000000 / k }'
+}
+
+# Pastes 1 MB into the focused box; prints how long the program stayed busy
+# (wall time until its CPU use drops below 10 %) and the CPU time it spent.
+paste_megabyte() {
+  head -c 1048576 /dev/urandom | base64 -w0 | head -c 1048576 |
+    xclip -selection clipboard >/dev/null 2>&1
+  sleep 0.3
+  xdotool key ctrl+a
+  sleep 0.3
+  local start last now previous current first
+  previous=$(cpu_ns "$pid")
+  first=$previous
+  start=$(date +%s%N)
+  last=$start
+  xdotool key ctrl+v
+  while true; do
+    sleep 0.05
+    current=$(cpu_ns "$pid")
+    now=$(date +%s%N)
+    if ((current - previous > 5000000)); then
+      last=$now
+    elif ((now - last > 500000000)); then
+      break
+    fi
+    previous=$current
+  done
+  awk -v ns=$((last - start)) -v cpu=$((current - first)) \
+    'BEGIN { printf "busy for %.0f ms, %.0f ms CPU\n", ns / 1000000, cpu / 1000000 }'
+}
+
+declare -A total
+for program in bare tintra; do total[$program]=0; done
+for ((round = 1; round <= rounds; ++round)); do
+  for program in bare tintra; do
+    if [[ $program == bare ]]; then
+      start_program build/bench/tests/bench/bench_bare_lineedit "Bare line edit"
+    else
+      start_program build/bench/tintra "Veldmark Name Colorizer"
+    fi
+    cost=$(type_round)
+    printf 'round %d  %-6s %s ms CPU per keystroke\n' "$round" "$program" "$cost"
+    total[$program]=$(awk -v a="${total[$program]}" -v b="$cost" 'BEGIN { print a + b }')
+    kill "$pid"
+    wait "$pid" 2>/dev/null || true
+  done
+done
+awk -v b="${total[bare]}" -v t="${total[tintra]}" -v r="$rounds" 'BEGIN {
+  printf "mean: bare %.4f ms, tintra %.4f ms per keystroke; ratio %.2f\n", b / r, t / r, t / b }'
+
+for program in bare tintra; do
+  if [[ $program == bare ]]; then
+    start_program build/bench/tests/bench/bench_bare_lineedit "Bare line edit"
+  else
+    start_program build/bench/tintra "Veldmark Name Colorizer"
+  fi
+  printf '1 MB paste: %-6s %s\n' "$program" "$(paste_megabyte)"
+  kill "$pid"
+  wait "$pid" 2>/dev/null || true
+done
