@@ -1,6 +1,8 @@
 // The main window as a user sees it: typed into, its tools clicked at their
 // places, its preview read back from the screen.
 #include <QDir>
+#include <QElapsedTimer>
+#include <QThread>
 
 #include "previewpixels.h"
 #include "session.h"
@@ -158,6 +160,34 @@ TEST_F(E2eTest, FunctionKeysAndLegendTypeCodesWhereTheFocusIs) {
   client = session.waitForClient([](const QImage& image) { return !hasInk(image, 0, kWhite); });
   EXPECT_FALSE(hasInk(client, 0, kWhite));
   EXPECT_EQ(session.readName(), QString());
+}
+
+TEST_F(E2eTest, EachNineInACycledNameGetsItsOwnMessageBox) {
+  session.start();
+  replaceName(session, QStringLiteral("^9a^9b^1c"));
+  clickAt(session, kCycleColors);
+  const QString box = QStringLiteral("^Veldmark Name Colorizer$");
+  for (int message = 1; message <= 2; ++message) {
+    const QString id = session.waitForWindow(box);
+    ASSERT_FALSE(id.isEmpty()) << "message " << message;
+    EXPECT_EQ(session.findWindows(box).size(), 1) << "one box at a time";
+    session.focusWindow(id);
+    session.pressKeys(QStringLiteral("Return"));
+    QElapsedTimer clock;
+    clock.start();
+    while (!session.findWindows(box).isEmpty() && clock.elapsed() < 2000) {
+      QThread::msleep(50);
+    }
+  }
+  session.focusWindow(session.mainWindowId());
+  const QImage client =
+      session.waitForClient([](const QImage& image) { return hasInk(image, 2, kGreen); });
+  EXPECT_TRUE(hasInk(client, 0, kWhite));
+  EXPECT_TRUE(hasInk(client, 2, kGreen));
+  EXPECT_TRUE(session.findWindows(box).isEmpty());
+  // The focus came back to the button, so a legend click types nowhere.
+  clickAt(session, legendLabel(3));
+  EXPECT_EQ(session.readName(), QStringLiteral("ab^2c"));
 }
 
 }  // namespace e2e

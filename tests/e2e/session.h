@@ -7,7 +7,10 @@
 // its own temporary HOME (settings in home()/.config/Tintra/Tintra.ini) and
 // working folder; prepare files there, or put programs on PATH through
 // prependToPath(), before start(). restart() keeps the home, for what has to
-// survive a quit.
+// survive a quit. A message box is a window titled "Veldmark Name Colorizer"
+// (or its own title): waitForWindow() it, focusWindow() it, pressKeys() the
+// answer ("Return", "n", "Escape"), then focusWindow(mainWindowId()) as a
+// window manager would on its way back.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -79,6 +82,7 @@ class Session {
   void clickClient(QPoint point) const;
   void clickTwips(int x, int y) const;
 
+  [[nodiscard]] QString mainWindowId() const { return windowId_; }
   [[nodiscard]] QRect mainWindowRect() const { return windowRect_; }
   [[nodiscard]] QRect clientRect() const;
   // The whole screen, and the main window cut out of it.
