@@ -5,8 +5,11 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QScreen>
+#include <utility>
 
+#include "app/appicon.h"
 #include "app/codeentry.h"
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
@@ -20,6 +23,7 @@ namespace app {
 MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("main"));
+  setWindowIcon(programIcon());
   setFont(ui::msSansSerifFont(8.25));
   setupClientArea();
   setupMenus();
@@ -98,10 +102,22 @@ void MainWindow::setPreviewShade(const core::Rgb& color) {
 
 bool MainWindow::event(QEvent* event) {
   const bool handled = QMainWindow::event(event);
-  if (event->type() == QEvent::WindowActivate) {
-    Form_Activate();
-  } else if (event->type() == QEvent::FocusIn) {
-    Form_GotFocus();
+  switch (event->type()) {
+    case QEvent::WindowDeactivate:
+      // A message box is part of the handler that showed it, not another
+      // window of the program: coming back from it keeps the focus where it was.
+      leftForMessageBox_ = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+      break;
+    case QEvent::WindowActivate:
+      if (!std::exchange(leftForMessageBox_, false)) {
+        Form_Activate();
+      }
+      break;
+    case QEvent::FocusIn:
+      Form_GotFocus();
+      break;
+    default:
+      break;
   }
   return handled;
 }

@@ -104,6 +104,7 @@ class MainWindow : public QMainWindow {
   QPushButton* closeButton_ = nullptr;
   core::PreviewCells cells_ = core::initialPreviewCells();
   bool centred_ = false;
+  bool leftForMessageBox_ = false;
 };
 
 }  // namespace app

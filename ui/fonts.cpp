@@ -16,7 +16,10 @@ QFont fontOf(const QString& family, qreal pointSize) {
 QString firstInstalledFamily(const QStringList& families) {
   const QStringList installed = QFontDatabase::families();
   for (const QString& family : families) {
-    if (installed.contains(family, Qt::CaseInsensitive)) {
+    // A family that writes no Latin letters is no substitute. A symbol font
+    // may still claim Latin, so the lists name real text fonts only.
+    if (installed.contains(family, Qt::CaseInsensitive) &&
+        QFontDatabase::writingSystems(family).contains(QFontDatabase::Latin)) {
       return family;
     }
   }
@@ -37,17 +40,20 @@ QFont courierNewFont(qreal pointSize) {
 }
 
 QFont impactFont(qreal pointSize) {
+  // Impact is a heavy condensed sans; Roboto Condensed Bold (fonts-roboto-unhinted)
+  // comes closest of the free fonts, Liberation Sans Narrow Bold next.
   static const QString family = firstInstalledFamily(
-      {QStringLiteral("Impact"), QStringLiteral("DejaVu Sans Condensed")});
+      {QStringLiteral("Impact"), QStringLiteral("Roboto Condensed"),
+       QStringLiteral("Liberation Sans Narrow"), QStringLiteral("DejaVu Sans Condensed")});
   QFont font = fontOf(family, pointSize);
-  font.setWeight(QFont::Black);
+  font.setWeight(family == QStringLiteral("Impact") ? QFont::Normal : QFont::Bold);
   return font;
 }
 
 QFont msSansSerifFont(qreal pointSize, bool bold) {
-  static const QString family = firstInstalledFamily(
-      {QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
-       QStringLiteral("DejaVu Sans")});
+  static const QString family =
+      firstInstalledFamily({QStringLiteral("MS Sans Serif"), QStringLiteral("Liberation Sans"),
+                            QStringLiteral("DejaVu Sans")});
   QFont font = fontOf(family, pointSize);
   font.setBold(bold);
   return font;

@@ -14,7 +14,8 @@ namespace ui {
 [[nodiscard]] QFont impactFont(qreal pointSize);
 [[nodiscard]] QFont msSansSerifFont(qreal pointSize, bool bold = false);
 
-// The first family of the list that is installed, else the last one.
+// The first family of the list that is installed and writes Latin letters,
+// else the last one.
 [[nodiscard]] QString firstInstalledFamily(const QStringList& families);
 
 }  // namespace ui

@@ -4,6 +4,7 @@
 
 #include <QComboBox>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
 
@@ -36,8 +37,7 @@ class MainWindowTest : public QObject {
   void startsWithCaptionSampleAndLegend();
   void captionFollowsTheVersion();
   void colourListsHoldTheEightNamesAndKeepTheirTexts();
-  void controlsSitAtTheirPlaces_data();
-  void controlsSitAtTheirPlaces();
+  void layoutIsFixedAtTheDesignedSize();
 
   void cycleReportsEachNineBeforeWritingBack();
   void stripAndSwapWriteBack();
@@ -46,10 +46,6 @@ class MainWindowTest : public QObject {
   void examplesReplaceTheName();
 
   void shadeSurvivesTyping();
-  void clsEmptiesTheNameAndFocusesIt();
-  void functionKeysTypeAtTheCaretOrClear();
-  void legendClickTypesWhereTheFocusIs();
-  void activationPutsTheFocusInTheName();
 };
 
 void MainWindowTest::startsWithCaptionSampleAndLegend() {
@@ -94,53 +90,15 @@ void MainWindowTest::colourListsHoldTheEightNamesAndKeepTheirTexts() {
   QCOMPARE(window.toColText(), QStringLiteral("Green"));
 }
 
-void MainWindowTest::controlsSitAtTheirPlaces_data() {
-  QTest::addColumn<QString>("control");
-  QTest::addColumn<QRect>("place");  // pixels within the frame or client area
-  QTest::addColumn<QString>("caption");
-  const auto row = [](const char* control, QRect place, const char* caption) {
-    QTest::newRow(control) << QString::fromLatin1(control) << place << QString::fromLatin1(caption);
-  };
-  row("client", {0, 0, 482, 289}, "");
-  row("Frame1", {8, 8, 329, 73}, " The Colors ");
-  row("Shape3", {88, 16, 33, 33}, "");
-  row("codeClick8", {288, 24, 33, 25}, "^8");
-  row("Label15", {128, 48, 33, 17}, "F4");
-  row("Frame2", {8, 88, 329, 49}, " Code ");
-  row("pureCode", {8, 16, 281, 25}, "");
-  row("cls", {296, 16, 25, 25}, "cls");
-  row("Frame5", {344, 8, 129, 129}, " Tweaks ");
-  row("cycleColors", {8, 16, 113, 25}, "Cycle Colors");
-  row("stripCodes", {8, 48, 113, 25}, "Strip Color Codes");
-  row("fromCol", {8, 80, 57, 20}, "");
-  row("toCol", {65, 80, 57, 20}, "");
-  row("butSwapColors", {8, 104, 113, 17}, "Swap Colors");
-  row("Frame3", {8, 144, 465, 105}, " Output ");
-  row("Picture1", {8, 16, 449, 57}, "");
-  row("Command3", {304, 80, 73, 17}, "Light Grey");
-  row("Command4", {384, 80, 73, 17}, "Dark Grey");
-  row("Command1", {8, 256, 185, 25}, "Help");
-  row("Command2", {200, 256, 81, 25}, "WebSite");
-  row("Command5", {288, 256, 97, 25}, "Check Update");
-  row("close", {392, 256, 81, 25}, "Close");
-}
-
-void MainWindowTest::controlsSitAtTheirPlaces() {
-  QFETCH(QString, control);
-  QFETCH(QRect, place);
-  QFETCH(QString, caption);
+void MainWindowTest::layoutIsFixedAtTheDesignedSize() {
   testing_support::FakePlatform platform;
   app::MainWindow window(platform);
-  auto* widget = window.findChild<QWidget*>(control);
-  QVERIFY(widget != nullptr);
-  QCOMPARE(widget->geometry(), place);
-  QVariant text = widget->property("text");
-  if (!text.isValid()) {
-    text = widget->property("title");
-  }
-  if (!caption.isEmpty()) {
-    QCOMPARE(text.toString(), caption);
-  }
+  window.show();
+  QVERIFY(QTest::qWaitForWindowExposed(&window));
+  QCOMPARE(window.centralWidget()->size(), QSize(482, 289));  // 7230 x 4335 twips
+  QCOMPARE(window.centralWidget()->y(), window.menuBar()->height());
+  QCOMPARE(window.minimumSize(), window.maximumSize());
+  QCOMPARE(window.findChild<QWidget*>(QStringLiteral("Picture1"))->size(), QSize(449, 57));
 }
 
 void MainWindowTest::cycleReportsEachNineBeforeWritingBack() {
@@ -251,91 +209,6 @@ void MainWindowTest::shadeSurvivesTyping() {
   QCOMPARE(panel->panelBackground(), rgb(128, 128, 128));
   QCOMPARE(panel->cellBackground(17), rgb(128, 128, 128));
   QCOMPARE(window.name(), QStringLiteral("^3abc"));
-}
-
-void MainWindowTest::clsEmptiesTheNameAndFocusesIt() {
-  testing_support::FakePlatform platform;
-  app::MainWindow window(platform);
-  window.show();
-  QVERIFY(QTest::qWaitForWindowActive(&window));
-  auto* cls = window.findChild<QPushButton*>(QStringLiteral("cls"));
-  for (int press = 0; press < 2; ++press) {
-    cls->setFocus();
-    QTest::mouseClick(cls, Qt::LeftButton);
-    QCOMPARE(window.name(), QString());
-    QCOMPARE(shownText(window), QString(18, u'.'));
-    QCOMPARE(QApplication::focusWidget(), window.pureCodeEdit());
-  }
-}
-
-void MainWindowTest::functionKeysTypeAtTheCaretOrClear() {
-  testing_support::FakePlatform platform;
-  platform.deliverKeys = true;
-  app::MainWindow window(platform);
-  window.show();
-  QVERIFY(QTest::qWaitForWindowActive(&window));
-  QLineEdit* name = window.pureCodeEdit();
-  window.setName(QStringLiteral("abc"));
-  QTest::keyClick(name, Qt::Key_F3);
-  QCOMPARE(window.name(), QStringLiteral("abc"));  // the keys come after the handler
-  QTRY_COMPARE(window.name(), QStringLiteral("abc^3"));
-  name->setSelection(1, 1);
-  QTest::keyClick(name, Qt::Key_F3, Qt::ShiftModifier);
-  QTRY_COMPARE(window.name(), QStringLiteral("a^3c^3"));
-  QTest::keyClick(name, Qt::Key_F10);
-  QTest::keyClick(name, Qt::Key_F9);
-  QCOMPARE(window.name(), QString());
-  QCOMPARE(shownText(window), QString(18, u'.'));
-  QCOMPARE(platform.sentKeys, (QStringList{"{^}3", "{^}3"}));
-}
-
-void MainWindowTest::legendClickTypesWhereTheFocusIs() {
-  testing_support::FakePlatform platform;
-  platform.deliverKeys = true;
-  app::MainWindow window(platform);
-  window.show();
-  QVERIFY(QTest::qWaitForWindowActive(&window));
-  window.setName(QStringLiteral("ab"));
-  QWidget* label5 = window.findChild<QWidget*>(QStringLiteral("codeClick5"));
-  QTest::mouseClick(label5, Qt::LeftButton);
-  QTRY_COMPARE(window.name(), QStringLiteral("ab^5"));
-  QCOMPARE(window.previewPanel()->cells().at(2).text, QString());
-
-  auto* cycle = window.findChild<QPushButton*>(QStringLiteral("cycleColors"));
-  QTest::mouseClick(cycle, Qt::LeftButton);
-  QCOMPARE(window.name(), QStringLiteral("ab^6"));
-  QTest::mouseClick(label5, Qt::LeftButton);
-  QTest::qWait(20);
-  QCOMPARE(window.name(), QStringLiteral("ab^6"));
-
-  auto* toCol = window.findChild<QComboBox*>(QStringLiteral("toCol"));
-  toCol->setFocus();
-  toCol->lineEdit()->end(false);
-  QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("codeClick2")), Qt::LeftButton);
-  QTRY_COMPARE(toCol->currentText(), QStringLiteral("Green^2"));
-  QCOMPARE(window.name(), QStringLiteral("ab^6"));
-
-  QTest::mouseClick(window.pureCodeEdit(), Qt::LeftButton);
-  QTest::mouseClick(label5, Qt::LeftButton);
-  QTRY_COMPARE(window.name(), QStringLiteral("ab^6^5"));
-}
-
-void MainWindowTest::activationPutsTheFocusInTheName() {
-  testing_support::FakePlatform platform;
-  app::MainWindow window(platform);
-  window.show();
-  QVERIFY(QTest::qWaitForWindowActive(&window));
-  QCOMPARE(QApplication::focusWidget(), window.pureCodeEdit());
-  window.findChild<QPushButton*>(QStringLiteral("close"))->setFocus();
-  QWidget other;
-  other.setObjectName(QStringLiteral("otherWindow"));
-  other.show();
-  other.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&other));
-  other.close();
-  window.activateWindow();
-  QVERIFY(QTest::qWaitForWindowActive(&window));
-  QCOMPARE(QApplication::focusWidget(), window.pureCodeEdit());
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -1,0 +1,257 @@
+#include "session.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QGuiApplication>
+#include <QPixmap>
+#include <QScreen>
+#include <QTemporaryFile>
+#include <QThread>
+#include <iostream>
+
+namespace e2e {
+namespace {
+
+const QString kMainTitle = QStringLiteral("^Veldmark Name Colorizer V[0-9.]+$");
+
+void pause(int milliseconds) {
+  QThread::msleep(static_cast<unsigned long>(milliseconds));
+}
+
+QString xdotool(const QStringList& arguments) {
+  const RunResult result = runTool(QStringLiteral("xdotool"), arguments);
+  return result.exitCode == 0 ? result.output.trimmed() : QString();
+}
+
+}  // namespace
+
+RunResult runTool(const QString& program, const QStringList& arguments, int timeoutMs) {
+  QProcess tool;
+  tool.start(program, arguments);
+  if (!tool.waitForFinished(timeoutMs)) {
+    tool.kill();
+    tool.waitForFinished();
+    return {};
+  }
+  return {tool.exitStatus() == QProcess::NormalExit ? tool.exitCode() : -1,
+          QString::fromLocal8Bit(tool.readAllStandardOutput())};
+}
+
+QString screenshotPath(const QString& fileName) {
+  QDir().mkpath(QStringLiteral(TINTRA_SCREENSHOT_DIR));
+  return QStringLiteral(TINTRA_SCREENSHOT_DIR "/") + fileName;
+}
+
+Session::Session() : environment_(QProcessEnvironment::systemEnvironment()) {
+  QDir(home()).mkpath(QStringLiteral(".config"));
+  QDir(home()).mkpath(QStringLiteral("work"));
+  QDir(home()).mkpath(QStringLiteral("runtime"));
+  QFile::setPermissions(home() + QStringLiteral("/runtime"),
+                        QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+  environment_.insert(QStringLiteral("HOME"), home());
+  environment_.insert(QStringLiteral("XDG_CONFIG_HOME"), home() + QStringLiteral("/.config"));
+  environment_.insert(QStringLiteral("XDG_RUNTIME_DIR"), home() + QStringLiteral("/runtime"));
+  environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
+  environment_.remove(QStringLiteral("QT_SCALE_FACTOR"));
+  process_.setProcessChannelMode(QProcess::ForwardedChannels);
+}
+
+Session::~Session() {
+  kill();
+}
+
+QString Session::workingFolder() const {
+  return home() + QStringLiteral("/work");
+}
+
+QString Session::settingsFile() const {
+  return home() + QStringLiteral("/.config/Tintra/Tintra.ini");
+}
+
+void Session::prependToPath(const QString& folder) {
+  environment_.insert(QStringLiteral("PATH"),
+                      folder + u':' + environment_.value(QStringLiteral("PATH")));
+}
+
+void Session::setEnvironment(const QString& name, const QString& value) {
+  environment_.insert(name, value);
+}
+
+void Session::launch() {
+  process_.setProcessEnvironment(environment_);
+  process_.setWorkingDirectory(workingFolder());
+  process_.start(QStringLiteral(TINTRA_BINARY), {});
+  ASSERT_TRUE(process_.waitForStarted(10000)) << "tintra did not start";
+}
+
+void Session::start() {
+  launch();
+  waitForMainWindow();
+}
+
+void Session::waitForMainWindow() {
+  windowId_ = waitForWindow(kMainTitle, 20000);
+  ASSERT_FALSE(windowId_.isEmpty()) << "the main window did not appear";
+  focusWindow(windowId_);
+  locateMainWindow();
+}
+
+void Session::restart() {
+  kill();
+  start();
+}
+
+void Session::kill() {
+  if (process_.state() != QProcess::NotRunning) {
+    process_.terminate();
+    if (!process_.waitForFinished(5000)) {
+      process_.kill();
+      process_.waitForFinished();
+    }
+  }
+  windowId_.clear();
+}
+
+bool Session::waitForExit(int timeoutMs) {
+  return process_.state() == QProcess::NotRunning || process_.waitForFinished(timeoutMs);
+}
+
+bool Session::isRunning() const {
+  return process_.state() != QProcess::NotRunning;
+}
+
+QStringList Session::findWindows(const QString& titlePattern) const {
+  const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
+                                 QStringLiteral("--name"), titlePattern});
+  return found.split(u'\n', Qt::SkipEmptyParts);
+}
+
+QString Session::waitForWindow(const QString& titlePattern, int timeoutMs) const {
+  QElapsedTimer clock;
+  clock.start();
+  while (clock.elapsed() < timeoutMs) {
+    const QStringList windows = findWindows(titlePattern);
+    if (!windows.isEmpty()) {
+      return windows.first();
+    }
+    pause(100);
+  }
+  return {};
+}
+
+// Without a window manager nothing activates a new window: give it the input
+// focus as a window manager would.
+void Session::focusWindow(const QString& windowId) const {
+  xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windowId});
+  pause(200);
+}
+
+void Session::locateMainWindow() {
+  const QString shell =
+      xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId_});
+  QMap<QString, int> values;
+  for (const QString& line : shell.split(u'\n')) {
+    const QStringList pair = line.split(u'=');
+    if (pair.size() == 2) {
+      values.insert(pair.at(0), pair.at(1).toInt());
+    }
+  }
+  windowRect_ =
+      QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+            values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
+  ASSERT_EQ(windowRect_.width(), kClientWidth) << "the main window has its designed width";
+  ASSERT_GT(windowRect_.height(), kClientHeight) << "a menu bar sits above the client area";
+}
+
+QRect Session::clientRect() const {
+  return {windowRect_.left(), windowRect_.bottom() + 1 - kClientHeight, kClientWidth,
+          kClientHeight};
+}
+
+void Session::typeText(const QString& text) const {
+  xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
+           QStringLiteral("--"), text});
+}
+
+void Session::pressKeys(const QString& keys) const {
+  xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} +
+          keys.split(u' ', Qt::SkipEmptyParts));
+}
+
+void Session::clickClient(QPoint point) const {
+  const QPoint screen = clientRect().topLeft() + point;
+  // "mousemove --sync" waits for a motion, which never comes when the pointer
+  // is already there.
+  const QString location = xdotool({QStringLiteral("getmouselocation")});
+  const QString here = QStringLiteral("x:%1 y:%2 ").arg(screen.x()).arg(screen.y());
+  if (!location.startsWith(here)) {
+    xdotool({QStringLiteral("mousemove"), QStringLiteral("--sync"), QString::number(screen.x()),
+             QString::number(screen.y())});
+  }
+  xdotool({QStringLiteral("click"), QStringLiteral("1")});
+  pause(100);
+}
+
+void Session::clickTwips(int x, int y) const {
+  clickClient(QPoint(x / 15, y / 15));
+}
+
+QImage Session::grabScreen() const {
+  return QGuiApplication::primaryScreen()->grabWindow(0).toImage().convertToFormat(
+      QImage::Format_RGB32);
+}
+
+QImage Session::grabClient() const {
+  return grabScreen().copy(clientRect());
+}
+
+QString Session::clipboardText() const {
+  return runTool(QStringLiteral("xclip"),
+                 {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard")})
+      .output;
+}
+
+void Session::setClipboardText(const QString& text) const {
+  QTemporaryFile file;
+  if (!file.open()) {
+    return;
+  }
+  file.write(text.toUtf8());
+  file.flush();
+  // xclip stays in the background to serve the text until another program
+  // takes the clipboard.
+  QProcess xclip;
+  xclip.setStandardOutputFile(QProcess::nullDevice());
+  xclip.setStandardErrorFile(QProcess::nullDevice());
+  xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
+                                        QStringLiteral("-i"), file.fileName()});
+  xclip.waitForFinished(5000);
+}
+
+QString Session::readName() const {
+  // Copying an empty box leaves the clipboard as it was: mark it first.
+  const QString marker = QStringLiteral("(nothing copied)");
+  setClipboardText(marker);
+  clickTwips(120 + 120 + 2000, 1320 + 240 + 180);  // into pureCode
+  pressKeys(QStringLiteral("ctrl+a ctrl+c"));
+  pause(100);
+  const QString name = clipboardText();
+  return name == marker ? QString() : name;
+}
+
+QImage Session::waitForClient(const std::function<bool(const QImage&)>& predicate,
+                              int timeoutMs) const {
+  QElapsedTimer clock;
+  clock.start();
+  QImage image = grabClient();
+  while (!predicate(image) && clock.elapsed() < timeoutMs) {
+    pause(100);
+    image = grabClient();
+  }
+  if (!predicate(image)) {
+    std::cerr << "waited " << timeoutMs << " ms for the screen in vain\n";
+  }
+  return image;
+}
+
+}  // namespace e2e

@@ -1,0 +1,123 @@
+// One run of the real tintra under the test's own Xvfb, driven like a user
+// would drive it: keys typed with xdotool, clicks at the controls' places,
+// results read back from the screen, the clipboard and files.
+//
+// Adding a scenario: write a TEST_F(E2eTest, ...) in a new *_e2e_test.cpp and
+// list the file in tests/e2e/CMakeLists.txt. Each test gets a fresh Session with
+// its own temporary HOME (settings in home()/.config/Tintra/Tintra.ini) and
+// working folder; prepare files there, or put programs on PATH through
+// prependToPath(), before start(). restart() keeps the home, for what has to
+// survive a quit. A message box is a window titled "Veldmark Name Colorizer"
+// (or its own title): waitForWindow() it, focusWindow() it, pressKeys() the
+// answer ("Return", "n", "Escape"), then focusWindow(mainWindowId()) as a
+// window manager would on its way back.
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QProcess>
+#include <QProcessEnvironment>
+#include <QRect>
+#include <QTemporaryDir>
+#include <functional>
+#include <ostream>
+
+// Texts in failure messages.
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace e2e {
+
+struct RunResult {
+  int exitCode = -1;
+  QString output;
+};
+
+// Runs a helper program to its end; failures come back in the exit code.
+RunResult runTool(const QString& program, const QStringList& arguments, int timeoutMs = 10000);
+
+class Session {
+ public:
+  // The main window's client area, below the menu bar, in pixels.
+  static constexpr int kClientWidth = 482;
+  static constexpr int kClientHeight = 289;
+
+  Session();
+  ~Session();
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
+
+  [[nodiscard]] QString home() const { return home_.path(); }
+  [[nodiscard]] QString workingFolder() const;
+  [[nodiscard]] QString settingsFile() const;
+  void prependToPath(const QString& folder);
+  void setEnvironment(const QString& name, const QString& value);
+
+  // Starts tintra and waits for the main window, gives it the focus (there is
+  // no window manager to do so) and finds its client area.
+  void start();
+  // Starts tintra without waiting, for windows that come before the main one.
+  void launch();
+  void waitForMainWindow();
+  // Stops tintra if it still runs, then starts it again with the same home.
+  void restart();
+  void kill();
+  // Waits for tintra to end by itself; false on timeout.
+  bool waitForExit(int timeoutMs = 10000);
+  [[nodiscard]] bool isRunning() const;
+  [[nodiscard]] QProcess& process() { return process_; }
+
+  // Windows of the X server whose title matches the pattern (a regular expression).
+  [[nodiscard]] QStringList findWindows(const QString& titlePattern) const;
+  // Waits for such a window and returns its id; empty on timeout.
+  QString waitForWindow(const QString& titlePattern, int timeoutMs = 10000) const;
+  void focusWindow(const QString& windowId) const;
+
+  void typeText(const QString& text) const;
+  // Keys by their xdotool names, separated by spaces: "F1", "ctrl+a ctrl+c".
+  void pressKeys(const QString& keys) const;
+  // Clicks a point of the main window's client area, in pixels or twips.
+  void clickClient(QPoint point) const;
+  void clickTwips(int x, int y) const;
+
+  [[nodiscard]] QString mainWindowId() const { return windowId_; }
+  [[nodiscard]] QRect mainWindowRect() const { return windowRect_; }
+  [[nodiscard]] QRect clientRect() const;
+  // The whole screen, and the main window cut out of it.
+  [[nodiscard]] QImage grabScreen() const;
+  [[nodiscard]] QImage grabClient() const;
+
+  // The text of the clipboard, as another program would paste it.
+  [[nodiscard]] QString clipboardText() const;
+  void setClipboardText(const QString& text) const;
+  // Clicks into pureCode, selects all of it and copies it: the name as it
+  // stands. The whole name stays selected.
+  [[nodiscard]] QString readName() const;
+
+  // Polls until the predicate holds for a grab of the client area; returns
+  // the last grab, which the caller checks.
+  QImage waitForClient(const std::function<bool(const QImage&)>& predicate,
+                       int timeoutMs = 5000) const;
+
+ private:
+  void locateMainWindow();
+
+  QTemporaryDir home_;
+  QProcessEnvironment environment_;
+  QProcess process_;
+  QString windowId_;
+  QRect windowRect_;
+};
+
+// A test with its own session, stopped at the end.
+class E2eTest : public ::testing::Test {
+ protected:
+  Session session;
+};
+
+// Where screenshots for people to look at go: build/<config>/screenshots.
+QString screenshotPath(const QString& fileName);
+
+}  // namespace e2e
