@@ -9,7 +9,6 @@
 #include <QScreen>
 #include <utility>
 
-#include "app/appicon.h"
 #include "app/codeentry.h"
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
@@ -23,7 +22,6 @@ namespace app {
 MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("main"));
-  setWindowIcon(programIcon());
   setFont(ui::msSansSerifFont(8.25));
   setupClientArea();
   setupMenus();
