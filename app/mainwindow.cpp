@@ -1,49 +1,190 @@
 #include "app/mainwindow.h"
 
-#include <QHBoxLayout>
-#include <QLabel>
+#include <QApplication>
+#include <QComboBox>
+#include <QKeyEvent>
+#include <QLayout>
 #include <QLineEdit>
-#include <QVBoxLayout>
+#include <QScreen>
+
+#include "app/codeentry.h"
+#include "app/colorlegend.h"
+#include "app/previewpanel.h"
+#include "ui/fonts.h"
+#include "ui/previewcommands.h"
 
 namespace app {
 
 MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
-    : QWidget(parent), platform_(platform) {
+    : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("main"));
+  setFont(ui::msSansSerifFont(8.25));
+  setupClientArea();
+  setupMenus();
+  layout()->setSizeConstraint(QLayout::SetFixedSize);
+  pureCode_->installEventFilter(this);
+  connect(pureCode_, &QLineEdit::textChanged, this, [this] { pureCode_Change(); });
+  Form_Load();
+}
+
+// Start-up, before the window is first shown.
+void MainWindow::Form_Load() {
   const platform::Version version = platform_.version();
   setWindowTitle(QStringLiteral("Veldmark Name Colorizer V%1.%2%3")
                      .arg(version.major)
                      .arg(version.minor)
                      .arg(version.revision));
-  auto* layout = new QVBoxLayout(this);
-  pureCode_ = new QLineEdit(QStringLiteral("^1T^2a^3r^4n^5w^6i^7c^8k^1!^2!^3!^4!"), this);
-  pureCode_->setObjectName(QStringLiteral("pureCode"));
-  layout->addWidget(pureCode_);
-  auto* row = new QHBoxLayout;
-  for (QLabel*& cell : output_) {
-    cell = new QLabel(this);
-    cell->setFixedSize(24, 43);
-    cell->setAlignment(Qt::AlignCenter);
-    cell->setStyleSheet(QStringLiteral("background: rgb(128,128,128)"));
-    row->addWidget(cell);
+  for (int code = 1; code <= ColorLegend::kCodeCount; ++code) {
+    legend_->setSquareColor(code, core::colorIndexToRgb(core::codeToColorIndex(code)));
   }
-  layout->addLayout(row);
-  connect(pureCode_, &QLineEdit::textChanged, this, &MainWindow::pureCode_Change);
+  fillColorLists();
+  resetPreview();
   pureCode_Change();
+  runSettingsStartup();
+}
+
+// Start-up step 5, the last one before the window is first shown: load the
+// settings, show the first-run notice once, then restore the name kept at the
+// last quit, clear the example name or leave the sample name.
+void MainWindow::runSettingsStartup() {}
+
+void MainWindow::fillColorLists() {
+  const QStringList names = core::colorNames();
+  for (QComboBox* list : {fromCol_, toCol_}) {
+    const QString text = list->currentText();
+    list->addItems(names);
+    list->setEditText(text);
+  }
+}
+
+QString MainWindow::name() const {
+  return pureCode_->text();
+}
+
+void MainWindow::setName(const QString& name) {
+  pureCode_->setText(name);
+}
+
+QString MainWindow::fromColText() const {
+  return fromCol_->currentText();
+}
+
+QString MainWindow::toColText() const {
+  return toCol_->currentText();
+}
+
+void MainWindow::resetPreview() {
+  core::resetPreview(cells_);
+  preview_->showCells(cells_);
+}
+
+void MainWindow::paintFromCell(int code, int firstCell) {
+  core::paintFromCell(cells_, code, firstCell);
+  preview_->showCells(cells_);
+}
+
+void MainWindow::setPreviewShade(const core::Rgb& color) {
+  const QColor shade(color.red, color.green, color.blue);
+  preview_->setPanelBackground(shade);
+  for (int cell = 0; cell < core::kPreviewCellCount; ++cell) {
+    preview_->setCellBackground(cell, shade);
+  }
+}
+
+bool MainWindow::event(QEvent* event) {
+  const bool handled = QMainWindow::event(event);
+  if (event->type() == QEvent::WindowActivate) {
+    Form_Activate();
+  } else if (event->type() == QEvent::FocusIn) {
+    Form_GotFocus();
+  }
+  return handled;
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == pureCode_ && event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    pureCode_KeyDown(keyCodeOf(key->key()), static_cast<int>(key->modifiers().toInt()));
+  }
+  return QMainWindow::eventFilter(watched, event);
+}
+
+void MainWindow::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  if (!centred_ && screen() != nullptr) {
+    centred_ = true;
+    QRect frame = frameGeometry();
+    frame.moveCenter(screen()->availableGeometry().center());
+    move(frame.topLeft());
+  }
+}
+
+void MainWindow::Form_Activate() {
+  pureCode_->setFocus(Qt::ActiveWindowFocusReason);
+}
+
+void MainWindow::Form_GotFocus() {
+  pureCode_->setFocus(Qt::OtherFocusReason);
 }
 
 void MainWindow::pureCode_Change() {
   core::renderPreview(cells_, pureCode_->text());
-  for (std::size_t index = 0; index < output_.size(); ++index) {
-    const core::PreviewCell& cell = cells_.at(index);
-    output_.at(index)->setText(cell.text);
-    output_.at(index)->setStyleSheet(
-        QStringLiteral("background: rgb(128,128,128); color: rgb(%1,%2,%3); font: %4pt")
-            .arg(cell.color.red)
-            .arg(cell.color.green)
-            .arg(cell.color.blue)
-            .arg(cell.pointSize));
+  preview_->showCells(cells_);
+}
+
+void MainWindow::pureCode_KeyDown(int keyCode, int /*shift*/) {
+  if (keyCode >= keycode::kF1 && keyCode <= keycode::kF8) {
+    typeColorCode(platform_, keyCode - keycode::kF1 + 1);
+  } else if (keyCode == keycode::kF9) {
+    setName(QString());
   }
+}
+
+void MainWindow::codeClick_Click(int index) {
+  typeColorCode(platform_, index);
+}
+
+void MainWindow::cls_Click() {
+  setName(QString());
+  pureCode_->setFocus(Qt::OtherFocusReason);
+}
+
+void MainWindow::cycleColors_Click() {
+  const core::CycleResult cycled = core::cycleColorCodes(name());
+  for (int message = 0; message < cycled.unrecognisedCodes; ++message) {
+    platform_.messageBox(QStringLiteral("Unreconised Case"), platform::style::kOk);
+  }
+  setName(cycled.text);
+}
+
+void MainWindow::stripCodes_Click() {
+  setName(core::stripColorCodes(name()));
+}
+
+void MainWindow::butSwapColors_Click() {
+  const int fromCode = core::colorNameToCode(fromColText());
+  const int toCode = core::colorNameToCode(toColText());
+  setName(core::replaceColorCode(name(), fromCode, toCode));
+}
+
+void MainWindow::Command3_Click() {
+  setPreviewShade(ui::shadeColor(ui::Shade::Light));
+}
+
+void MainWindow::Command4_Click() {
+  setPreviewShade(ui::shadeColor(ui::Shade::Dark));
+}
+
+void MainWindow::example1_Click() {
+  setName(ui::exampleName(1));
+}
+
+void MainWindow::example2_Click() {
+  setName(ui::exampleName(2));
+}
+
+void MainWindow::example3_Click() {
+  setName(ui::exampleName(3));
 }
 
 }  // namespace app

@@ -1,30 +1,107 @@
 #pragma once
 
-#include <QWidget>
-#include <array>
+#include <QMainWindow>
 
 #include "core/colorcodes.h"
 #include "platform/platform.h"
 
-class QLabel;
+class QComboBox;
 class QLineEdit;
+class QPushButton;
 
 namespace app {
 
-// The main window: the coded name and its live preview.
-class MainWindow : public QWidget {
+class ColorLegend;
+class PreviewPanel;
+
+// The main window `main`: the coded name in pureCode, its live preview, the
+// colour legend, the rewrite tools, the bottom row of buttons and the menu bar.
+// Every control and menu item runs the handler named after it; the handlers
+// only translate between the controls and the core or the platform.
+class MainWindow : public QMainWindow {
   Q_OBJECT
 
  public:
   explicit MainWindow(platform::Platform& platform, QWidget* parent = nullptr);
 
+  // The coded name: the text of pureCode. Assigning it re-renders the preview
+  // before it returns.
+  [[nodiscard]] QString name() const;
+  void setName(const QString& name);
+  [[nodiscard]] QLineEdit* pureCodeEdit() const { return pureCode_; }
+
+  [[nodiscard]] QString fromColText() const;
+  [[nodiscard]] QString toColText() const;
+  [[nodiscard]] PreviewPanel* previewPanel() const { return preview_; }
+  [[nodiscard]] platform::Platform& platformServices() const { return platform_; }
+
+  // The preview: emptied and white; coloured from a cell on; backgrounds.
+  void resetPreview();
+  void paintFromCell(int code, int firstCell);
+  void setPreviewShade(const core::Rgb& color);
+
+  // Handlers, one per control event and menu item.
+  virtual void Form_Activate();
+  virtual void Form_GotFocus();
+  virtual void pureCode_Change();
+  virtual void pureCode_KeyDown(int keyCode, int shift);
+  virtual void codeClick_Click(int index);
+  virtual void cls_Click();
+  virtual void cycleColors_Click();
+  virtual void stripCodes_Click();
+  virtual void butSwapColors_Click();
+  virtual void Command3_Click();
+  virtual void Command4_Click();
+  virtual void Command1_Click();
+  virtual void Command2_Click();
+  virtual void Command5_Click();
+  virtual void close_Click();
+  virtual void config_Click();
+  virtual void saveslot1_Click();
+  virtual void saveslot2_Click();
+  virtual void saveslot3_Click();
+  virtual void resSlot1_Click();
+  virtual void resSlot2_Click();
+  virtual void resSlot3_Click();
+  virtual void example1_Click();
+  virtual void example2_Click();
+  virtual void example3_Click();
+  virtual void mkname_Click();
+  virtual void helpInfo_Click();
+  virtual void About_Click();
+  virtual void webSite_Click();
+  virtual void update_Click();
+
+ protected:
+  bool event(QEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+  void showEvent(QShowEvent* event) override;
+
  private:
-  void pureCode_Change();
+  void Form_Load();
+  void runSettingsStartup();
+
+  void setupClientArea();
+  void setupCodeFrame(QWidget* client);
+  void setupTweaksFrame(QWidget* client);
+  void setupOutputFrame(QWidget* client);
+  void setupBottomRow(QWidget* client);
+  void setupMenus();
+  void setupSavedMenu();
+  void setupExamplesMenu();
+  void setupHelpMenu();
+  void fillColorLists();
 
   platform::Platform& platform_;
+  ColorLegend* legend_ = nullptr;
   QLineEdit* pureCode_ = nullptr;
-  std::array<QLabel*, core::kPreviewCellCount> output_{};
+  QPushButton* clsButton_ = nullptr;
+  QComboBox* fromCol_ = nullptr;
+  QComboBox* toCol_ = nullptr;
+  PreviewPanel* preview_ = nullptr;
+  QPushButton* closeButton_ = nullptr;
   core::PreviewCells cells_ = core::initialPreviewCells();
+  bool centred_ = false;
 };
 
 }  // namespace app

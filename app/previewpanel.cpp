@@ -1,0 +1,110 @@
+#include "app/previewpanel.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+
+#include "app/twips.h"
+#include "ui/fonts.h"
+
+namespace app {
+namespace {
+
+constexpr int kCellLeft = 120;
+constexpr int kCellPitch = 360;
+constexpr int kCellWidth = 345;
+constexpr int kCellHeight = 645;
+
+QColor toColor(const core::Rgb& rgb) {
+  return {rgb.red, rgb.green, rgb.blue};
+}
+
+core::Rgb startShade() {
+  return core::colorIndexToRgb(core::kDarkGreyIndex);
+}
+
+}  // namespace
+
+PreviewPanel::PreviewPanel(QWidget* parent)
+    : QWidget(parent),
+      panelBackground_(toColor(startShade())),
+      largeFont_(ui::impactFont(core::kLargePointSize)),
+      smallFont_(ui::impactFont(core::kSmallPointSize)) {
+  setObjectName(QStringLiteral("Picture1"));
+  cellBackgrounds_.fill(panelBackground_);
+  setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+QRectF PreviewPanel::cellRect(int cell, int topTwips) {
+  return {twipsF(kCellLeft + kCellPitch * cell), twipsF(topTwips), twipsF(kCellWidth),
+          twipsF(kCellHeight)};
+}
+
+void PreviewPanel::showCells(const core::PreviewCells& cells) {
+  for (int cell = 0; cell < core::kPreviewCellCount; ++cell) {
+    const auto index = static_cast<std::size_t>(cell);
+    if (!(cells_.at(index) == cells.at(index))) {
+      updateCell(cell, cells_.at(index), cells.at(index));
+      cells_.at(index) = cells.at(index);
+    }
+  }
+}
+
+void PreviewPanel::updateCell(int cell, const core::PreviewCell& before,
+                              const core::PreviewCell& after) {
+  // An empty cell looks the same whatever its colour, size or top.
+  if (before.text.isEmpty() && after.text.isEmpty()) {
+    return;
+  }
+  const QRectF area = cellRect(cell, before.top).united(cellRect(cell, after.top));
+  update(area.toAlignedRect());
+}
+
+void PreviewPanel::setPanelBackground(const QColor& color) {
+  if (color != panelBackground_) {
+    panelBackground_ = color;
+    update();
+  }
+}
+
+void PreviewPanel::setCellBackground(int cell, const QColor& color) {
+  if (cell < 0 || cell >= core::kPreviewCellCount) {
+    return;
+  }
+  QColor& background = cellBackgrounds_.at(static_cast<std::size_t>(cell));
+  if (color != background) {
+    background = color;
+    update(cellRect(cell, cells_.at(static_cast<std::size_t>(cell)).top).toAlignedRect());
+  }
+}
+
+QColor PreviewPanel::cellBackground(int cell) const {
+  if (cell < 0 || cell >= core::kPreviewCellCount) {
+    return {};
+  }
+  return cellBackgrounds_.at(static_cast<std::size_t>(cell));
+}
+
+void PreviewPanel::paintEvent(QPaintEvent* event) {
+  QPainter painter(this);
+  painter.fillRect(event->rect(), panelBackground_);
+  for (int cell = 0; cell < core::kPreviewCellCount; ++cell) {
+    const int top = cells_.at(static_cast<std::size_t>(cell)).top;
+    if (event->region().intersects(cellRect(cell, top).toAlignedRect())) {
+      paintCell(painter, cell);
+    }
+  }
+}
+
+void PreviewPanel::paintCell(QPainter& painter, int cell) const {
+  const core::PreviewCell& content = cells_.at(static_cast<std::size_t>(cell));
+  const QRectF area = cellRect(cell, content.top);
+  painter.fillRect(area, cellBackground(cell));
+  if (content.text.isEmpty()) {
+    return;
+  }
+  painter.setFont(content.pointSize == core::kSmallPointSize ? smallFont_ : largeFont_);
+  painter.setPen(toColor(content.color));
+  painter.drawText(area, Qt::AlignHCenter | Qt::AlignTop, content.text);
+}
+
+}  // namespace app

@@ -1,0 +1,340 @@
+// The main window as a user meets it: its start-up state, the tools writing
+// the name back, the code entry aids and the focus rule.
+#include "app/mainwindow.h"
+
+#include <QComboBox>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+
+#include "app/colorlegend.h"
+#include "app/previewpanel.h"
+#include "fakeplatform.h"
+
+namespace {
+
+const QString kSample = QStringLiteral("^1T^2a^3r^4n^5w^6i^7c^8k^1!^2!^3!^4!");
+
+QString shownText(const app::MainWindow& window) {
+  QString text;
+  for (const core::PreviewCell& cell : window.previewPanel()->cells()) {
+    text += cell.text.isEmpty() ? QStringLiteral(".") : cell.text;
+  }
+  return text;
+}
+
+QColor rgb(int red, int green, int blue) {
+  return {red, green, blue};
+}
+
+}  // namespace
+
+class MainWindowTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void startsWithCaptionSampleAndLegend();
+  void captionFollowsTheVersion();
+  void colourListsHoldTheEightNamesAndKeepTheirTexts();
+  void controlsSitAtTheirPlaces_data();
+  void controlsSitAtTheirPlaces();
+
+  void cycleReportsEachNineBeforeWritingBack();
+  void stripAndSwapWriteBack();
+  void swapReadsTheListsByExactText();
+  void typedColourNameIsKeptAsTyped();
+  void examplesReplaceTheName();
+
+  void shadeSurvivesTyping();
+  void clsEmptiesTheNameAndFocusesIt();
+  void functionKeysTypeAtTheCaretOrClear();
+  void legendClickTypesWhereTheFocusIs();
+  void activationPutsTheFocusInTheName();
+};
+
+void MainWindowTest::startsWithCaptionSampleAndLegend() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  QCOMPARE(window.windowTitle(), QStringLiteral("Veldmark Name Colorizer V1.22"));
+  QCOMPARE(window.name(), kSample);
+  QCOMPARE(shownText(window), QStringLiteral("TARNWICK!!!!......"));
+  const std::array<QColor, 8> expected{rgb(255, 0, 0),     rgb(0, 255, 0),   rgb(255, 255, 0),
+                                       rgb(0, 0, 255),     rgb(0, 255, 255), rgb(255, 0, 255),
+                                       rgb(255, 255, 255), rgb(0, 0, 0)};
+  for (int code = 1; code <= 8; ++code) {
+    auto* square = window.findChild<app::LegendSquare*>(QStringLiteral("Shape%1").arg(code));
+    QVERIFY(square != nullptr);
+    QCOMPARE(square->fillColor(), expected.at(static_cast<std::size_t>(code - 1)));
+  }
+  QCOMPARE(window.previewPanel()->panelBackground(), rgb(128, 128, 128));
+}
+
+void MainWindowTest::captionFollowsTheVersion() {
+  testing_support::FakePlatform platform;
+  platform.programVersion = {2, 10, 3};
+  app::MainWindow window(platform);
+  QCOMPARE(window.windowTitle(), QStringLiteral("Veldmark Name Colorizer V2.103"));
+}
+
+void MainWindowTest::colourListsHoldTheEightNamesAndKeepTheirTexts() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  const QStringList names{"Red", "Green", "Yellow", "Blue", "Aqua", "Pink", "White", "Black"};
+  for (const char* list : {"fromCol", "toCol"}) {
+    auto* box = window.findChild<QComboBox*>(QString::fromLatin1(list));
+    QVERIFY(box != nullptr);
+    QVERIFY(box->isEditable());
+    QStringList items;
+    for (int index = 0; index < box->count(); ++index) {
+      items << box->itemText(index);
+    }
+    QCOMPARE(items, names);
+  }
+  QCOMPARE(window.fromColText(), QStringLiteral("Red"));
+  QCOMPARE(window.toColText(), QStringLiteral("Green"));
+}
+
+void MainWindowTest::controlsSitAtTheirPlaces_data() {
+  QTest::addColumn<QString>("control");
+  QTest::addColumn<QRect>("place");  // pixels within the frame or client area
+  QTest::addColumn<QString>("caption");
+  const auto row = [](const char* control, QRect place, const char* caption) {
+    QTest::newRow(control) << QString::fromLatin1(control) << place << QString::fromLatin1(caption);
+  };
+  row("client", {0, 0, 482, 289}, "");
+  row("Frame1", {8, 8, 329, 73}, " The Colors ");
+  row("Shape3", {88, 16, 33, 33}, "");
+  row("codeClick8", {288, 24, 33, 25}, "^8");
+  row("Label15", {128, 48, 33, 17}, "F4");
+  row("Frame2", {8, 88, 329, 49}, " Code ");
+  row("pureCode", {8, 16, 281, 25}, "");
+  row("cls", {296, 16, 25, 25}, "cls");
+  row("Frame5", {344, 8, 129, 129}, " Tweaks ");
+  row("cycleColors", {8, 16, 113, 25}, "Cycle Colors");
+  row("stripCodes", {8, 48, 113, 25}, "Strip Color Codes");
+  row("fromCol", {8, 80, 57, 20}, "");
+  row("toCol", {65, 80, 57, 20}, "");
+  row("butSwapColors", {8, 104, 113, 17}, "Swap Colors");
+  row("Frame3", {8, 144, 465, 105}, " Output ");
+  row("Picture1", {8, 16, 449, 57}, "");
+  row("Command3", {304, 80, 73, 17}, "Light Grey");
+  row("Command4", {384, 80, 73, 17}, "Dark Grey");
+  row("Command1", {8, 256, 185, 25}, "Help");
+  row("Command2", {200, 256, 81, 25}, "WebSite");
+  row("Command5", {288, 256, 97, 25}, "Check Update");
+  row("close", {392, 256, 81, 25}, "Close");
+}
+
+void MainWindowTest::controlsSitAtTheirPlaces() {
+  QFETCH(QString, control);
+  QFETCH(QRect, place);
+  QFETCH(QString, caption);
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  auto* widget = window.findChild<QWidget*>(control);
+  QVERIFY(widget != nullptr);
+  QCOMPARE(widget->geometry(), place);
+  QVariant text = widget->property("text");
+  if (!text.isValid()) {
+    text = widget->property("title");
+  }
+  if (!caption.isEmpty()) {
+    QCOMPARE(text.toString(), caption);
+  }
+}
+
+void MainWindowTest::cycleReportsEachNineBeforeWritingBack() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.setName(QStringLiteral("^9a ^9b^8c"));
+  QStringList namesWhileShown;
+  platform.onMessage = [&](const testing_support::FakePlatform::Message&) {
+    namesWhileShown << window.name();
+  };
+  window.findChild<QPushButton*>(QStringLiteral("cycleColors"))->click();
+  QCOMPARE(platform.messages.size(), 2);
+  for (const auto& message : platform.messages) {
+    QCOMPARE(message.prompt, QStringLiteral("Unreconised Case"));
+    QCOMPARE(message.style, 0);
+    QCOMPARE(message.title, QString());
+  }
+  QCOMPARE(namesWhileShown, QStringList(2, QStringLiteral("^9a ^9b^8c")));
+  QCOMPARE(window.name(), QStringLiteral("ab^1c"));
+  QCOMPARE(shownText(window), QStringLiteral("ABC..............."));
+}
+
+void MainWindowTest::stripAndSwapWriteBack() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.setName(QStringLiteral("Y^8o^7u^8r ^7N^8a^7m^8e"));
+  window.findChild<QPushButton*>(QStringLiteral("butSwapColors"))->click();
+  QCOMPARE(window.name(), QStringLiteral("Y^8o^7u^8r^7N^8a^7m^8e"));
+  auto* fromCol = window.findChild<QComboBox*>(QStringLiteral("fromCol"));
+  auto* toCol = window.findChild<QComboBox*>(QStringLiteral("toCol"));
+  fromCol->setCurrentIndex(7);
+  toCol->setCurrentIndex(6);
+  window.findChild<QPushButton*>(QStringLiteral("butSwapColors"))->click();
+  QCOMPARE(window.name(), QStringLiteral("Y^7o^7u^7r^7N^7a^7m^7e"));
+  window.findChild<QPushButton*>(QStringLiteral("stripCodes"))->click();
+  QCOMPARE(window.name(), QStringLiteral("YourName"));
+  QCOMPARE(shownText(window), QStringLiteral("YOURNAME.........."));
+  QVERIFY(platform.messages.isEmpty());
+}
+
+void MainWindowTest::swapReadsTheListsByExactText() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.setName(QStringLiteral("^1a^2b"));
+  auto* toCol = window.findChild<QComboBox*>(QStringLiteral("toCol"));
+  toCol->setEditText(QStringLiteral("Orange"));
+  window.findChild<QPushButton*>(QStringLiteral("butSwapColors"))->click();
+  QCOMPARE(window.name(), QStringLiteral("^0a^2b"));
+  auto* fromCol = window.findChild<QComboBox*>(QStringLiteral("fromCol"));
+  fromCol->setEditText(QStringLiteral("green"));
+  toCol->setEditText(QStringLiteral("Red"));
+  window.findChild<QPushButton*>(QStringLiteral("butSwapColors"))->click();
+  QCOMPARE(window.name(), QStringLiteral("^0a^2b"));
+}
+
+void MainWindowTest::typedColourNameIsKeptAsTyped() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  auto* fromCol = window.findChild<QComboBox*>(QStringLiteral("fromCol"));
+  fromCol->setFocus();
+  fromCol->lineEdit()->selectAll();
+  QTest::keyClicks(fromCol, QStringLiteral("red"));
+  QCOMPARE(fromCol->currentText(), QStringLiteral("red"));
+  QTest::keyClick(fromCol, Qt::Key_Return);
+  window.pureCodeEdit()->setFocus();
+  QApplication::processEvents();
+  QCOMPARE(fromCol->currentText(), QStringLiteral("red"));
+  QCOMPARE(fromCol->count(), 8);
+  fromCol->setFocus();
+  fromCol->lineEdit()->selectAll();
+  QTest::keyClicks(fromCol, QStringLiteral("Blu"));
+  QCOMPARE(fromCol->currentText(), QStringLiteral("Blu"));
+  window.pureCodeEdit()->setFocus();
+  QCOMPARE(fromCol->currentText(), QStringLiteral("Blu"));
+  QCOMPARE(fromCol->count(), 8);
+}
+
+void MainWindowTest::examplesReplaceTheName() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.example2_Click();
+  QCOMPARE(window.name(), QStringLiteral("Y^8o^7u^8r ^7N^8a^7m^8e"));
+  QCOMPARE(shownText(window), QStringLiteral("YOUR NAME........."));
+  window.example1_Click();
+  QCOMPARE(window.name(), QStringLiteral("^7cl^2A^7nn^2A^7me^6|^7n^2A^7me"));
+  window.example3_Click();
+  QCOMPARE(window.name(), QStringLiteral("^7B^4!^7tch^4|^7T^4a^7r"));
+  QCOMPARE(shownText(window), QStringLiteral("B!TCH|TAR........."));
+}
+
+void MainWindowTest::shadeSurvivesTyping() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  const QColor light = rgb(192, 192, 192);
+  window.findChild<QPushButton*>(QStringLiteral("Command3"))->click();
+  QTest::keyClicks(window.pureCodeEdit(), QStringLiteral("x^2y"));
+  window.setName(QStringLiteral("^3abc"));
+  app::PreviewPanel* panel = window.previewPanel();
+  QCOMPARE(panel->panelBackground(), light);
+  for (int cell = 0; cell < core::kPreviewCellCount; ++cell) {
+    QCOMPARE(panel->cellBackground(cell), light);
+  }
+  window.findChild<QPushButton*>(QStringLiteral("Command4"))->click();
+  QCOMPARE(panel->panelBackground(), rgb(128, 128, 128));
+  QCOMPARE(panel->cellBackground(17), rgb(128, 128, 128));
+  QCOMPARE(window.name(), QStringLiteral("^3abc"));
+}
+
+void MainWindowTest::clsEmptiesTheNameAndFocusesIt() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  auto* cls = window.findChild<QPushButton*>(QStringLiteral("cls"));
+  for (int press = 0; press < 2; ++press) {
+    cls->setFocus();
+    QTest::mouseClick(cls, Qt::LeftButton);
+    QCOMPARE(window.name(), QString());
+    QCOMPARE(shownText(window), QString(18, u'.'));
+    QCOMPARE(QApplication::focusWidget(), window.pureCodeEdit());
+  }
+}
+
+void MainWindowTest::functionKeysTypeAtTheCaretOrClear() {
+  testing_support::FakePlatform platform;
+  platform.deliverKeys = true;
+  app::MainWindow window(platform);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QLineEdit* name = window.pureCodeEdit();
+  window.setName(QStringLiteral("abc"));
+  QTest::keyClick(name, Qt::Key_F3);
+  QCOMPARE(window.name(), QStringLiteral("abc"));  // the keys come after the handler
+  QTRY_COMPARE(window.name(), QStringLiteral("abc^3"));
+  name->setSelection(1, 1);
+  QTest::keyClick(name, Qt::Key_F3, Qt::ShiftModifier);
+  QTRY_COMPARE(window.name(), QStringLiteral("a^3c^3"));
+  QTest::keyClick(name, Qt::Key_F10);
+  QTest::keyClick(name, Qt::Key_F9);
+  QCOMPARE(window.name(), QString());
+  QCOMPARE(shownText(window), QString(18, u'.'));
+  QCOMPARE(platform.sentKeys, (QStringList{"{^}3", "{^}3"}));
+}
+
+void MainWindowTest::legendClickTypesWhereTheFocusIs() {
+  testing_support::FakePlatform platform;
+  platform.deliverKeys = true;
+  app::MainWindow window(platform);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  window.setName(QStringLiteral("ab"));
+  QWidget* label5 = window.findChild<QWidget*>(QStringLiteral("codeClick5"));
+  QTest::mouseClick(label5, Qt::LeftButton);
+  QTRY_COMPARE(window.name(), QStringLiteral("ab^5"));
+  QCOMPARE(window.previewPanel()->cells().at(2).text, QString());
+
+  auto* cycle = window.findChild<QPushButton*>(QStringLiteral("cycleColors"));
+  QTest::mouseClick(cycle, Qt::LeftButton);
+  QCOMPARE(window.name(), QStringLiteral("ab^6"));
+  QTest::mouseClick(label5, Qt::LeftButton);
+  QTest::qWait(20);
+  QCOMPARE(window.name(), QStringLiteral("ab^6"));
+
+  auto* toCol = window.findChild<QComboBox*>(QStringLiteral("toCol"));
+  toCol->setFocus();
+  toCol->lineEdit()->end(false);
+  QTest::mouseClick(window.findChild<QWidget*>(QStringLiteral("codeClick2")), Qt::LeftButton);
+  QTRY_COMPARE(toCol->currentText(), QStringLiteral("Green^2"));
+  QCOMPARE(window.name(), QStringLiteral("ab^6"));
+
+  QTest::mouseClick(window.pureCodeEdit(), Qt::LeftButton);
+  QTest::mouseClick(label5, Qt::LeftButton);
+  QTRY_COMPARE(window.name(), QStringLiteral("ab^6^5"));
+}
+
+void MainWindowTest::activationPutsTheFocusInTheName() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QCOMPARE(QApplication::focusWidget(), window.pureCodeEdit());
+  window.findChild<QPushButton*>(QStringLiteral("close"))->setFocus();
+  QWidget other;
+  other.setObjectName(QStringLiteral("otherWindow"));
+  other.show();
+  other.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&other));
+  other.close();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  QCOMPARE(QApplication::focusWidget(), window.pureCodeEdit());
+}
+
+QTEST_MAIN(MainWindowTest)
+#include "mainwindow_test.moc"
