@@ -77,6 +77,15 @@ void FrmHelp::Command2_Click() {
   startReadmeViewer(platform_);
 }
 
+// A window manager may refuse the focus to a newly shown window: the text is
+// there from the first show all the same.
+void FrmHelp::showEvent(QShowEvent* event) {
+  if (!loadedOnce_) {
+    Form_Activate();
+  }
+  QWidget::showEvent(event);
+}
+
 void FrmHelp::closeEvent(QCloseEvent* event) {
   emit closing();
   QWidget::closeEvent(event);

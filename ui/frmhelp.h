@@ -28,6 +28,7 @@ class FrmHelp : public QWidget {
 
  protected:
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
 
  private:
   void setupViewer();

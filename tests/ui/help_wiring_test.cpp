@@ -82,15 +82,6 @@ TEST_F(MainWindowHelp, HelpButtonAndMenuItemShowOneHelpWindow) {
   EXPECT_EQ(platform_.shownWindows.size(), 5);
 }
 
-TEST_F(MainWindowHelp, ClosingHelpPutsTheFocusInTheNameBox) {
-  click("Command1");
-  QWidget* help = platform_.shownWindows.last();
-  ASSERT_TRUE(QTest::qWaitForWindowActive(help));
-  QTest::mouseClick(help->findChild<QPushButton*>(QStringLiteral("Command1")), Qt::LeftButton);
-  ASSERT_TRUE(QTest::qWaitForWindowActive(window_.get()));
-  EXPECT_EQ(QApplication::focusWidget(), window_->pureCodeEdit());
-}
-
 TEST_F(MainWindowHelp, ClosingTheMainWindowTakesItsHelpWindowsAlong) {
   click("Command1");
   choose("About");

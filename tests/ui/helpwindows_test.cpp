@@ -98,22 +98,6 @@ TEST_F(HelpWindowsTest, HelpWindowHasItsDesignedControls) {
             help->findChild<QPushButton*>("Command1"));
 }
 
-TEST_F(HelpWindowsTest, HelpAndAboutOpenOnceHoweverOftenAsked) {
-  windows_->showHelp();
-  ui::FrmHelp* help = windows_->helpWindow();
-  windows_->showHelp();
-  windows_->showAbout();
-  ui::FrmAbout* about = windows_->aboutWindow();
-  windows_->showAbout();
-  windows_->showHelp();
-  QApplication::processEvents();
-  EXPECT_EQ(windows_->helpWindow(), help);
-  EXPECT_EQ(windows_->aboutWindow(), about);
-  EXPECT_EQ(countTopLevel(QStringLiteral("frmHelp")), 1);
-  EXPECT_EQ(countTopLevel(QStringLiteral("frmAbout")), 1);
-  EXPECT_EQ(platform_.shownWindows.size(), 5);
-}
-
 TEST_F(HelpWindowsTest, HelpShowsThePlainFileInTheViewerFont) {
   writeHelp("Press F1 to type ^1.\r\nF9 clears the name.");
   windows_->showHelp();
