@@ -10,6 +10,7 @@
 #include "app/codeentry.h"
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
+#include "settings/startup.h"
 #include "ui/fonts.h"
 #include "ui/previewcommands.h"
 
@@ -46,7 +47,9 @@ void MainWindow::Form_Load() {
 // Start-up step 5, the last one before the window is first shown: load the
 // settings, show the first-run notice once, then restore the name kept at the
 // last quit, clear the example name or leave the sample name.
-void MainWindow::runSettingsStartup() {}
+void MainWindow::runSettingsStartup() {
+  settings::runStartupSteps(platform_, globals_, *pureCode_);
+}
 
 void MainWindow::fillColorLists() {
   const QStringList names = core::colorNames();

@@ -4,6 +4,7 @@
 
 #include "core/colorcodes.h"
 #include "platform/platform.h"
+#include "settings/globalvars.h"
 
 class QComboBox;
 class QLineEdit;
@@ -93,6 +94,7 @@ class MainWindow : public QMainWindow {
   void fillColorLists();
 
   platform::Platform& platform_;
+  settings::GlobalVars globals_;  // the in-memory settings, filled at start-up
   ColorLegend* legend_ = nullptr;
   QLineEdit* pureCode_ = nullptr;
   QPushButton* clsButton_ = nullptr;

@@ -2,7 +2,11 @@
 #include <QLineEdit>
 
 #include "app/mainwindow.h"
+#include "game/namecfg.h"
 #include "links/inetconnection.h"
+#include "settings/quit.h"
+#include "settings/slots.h"
+#include "ui/frmconfig.h"
 #include "ui/helpwindows.h"
 
 namespace app {
@@ -19,21 +23,37 @@ ui::HelpWindows& helpWindowsOf(MainWindow& window) {
 
 }  // namespace
 
-void MainWindow::config_Click() {}
+void MainWindow::config_Click() {
+  ui::showConfig(platform_, globals_, this);
+}
 
-void MainWindow::saveslot1_Click() {}
+void MainWindow::saveslot1_Click() {
+  settings::saveSlot(platform_, globals_, 1, name());
+}
 
-void MainWindow::saveslot2_Click() {}
+void MainWindow::saveslot2_Click() {
+  settings::saveSlot(platform_, globals_, 2, name());
+}
 
-void MainWindow::saveslot3_Click() {}
+void MainWindow::saveslot3_Click() {
+  settings::saveSlot(platform_, globals_, 3, name());
+}
 
-void MainWindow::resSlot1_Click() {}
+void MainWindow::resSlot1_Click() {
+  setName(settings::restoreSlot(platform_, 1));
+}
 
-void MainWindow::resSlot2_Click() {}
+void MainWindow::resSlot2_Click() {
+  setName(settings::restoreSlot(platform_, 2));
+}
 
-void MainWindow::resSlot3_Click() {}
+void MainWindow::resSlot3_Click() {
+  setName(settings::restoreSlot(platform_, 3));
+}
 
-void MainWindow::mkname_Click() {}
+void MainWindow::mkname_Click() {
+  game::makeNameCfg(platform_, globals_, name());
+}
 
 void MainWindow::Command1_Click() {
   helpWindowsOf(*this).showHelp();
@@ -63,6 +83,8 @@ void MainWindow::update_Click() {
   links::updateCheck(platform_);
 }
 
-void MainWindow::close_Click() {}
+void MainWindow::close_Click() {
+  settings::closeClicked(platform_, globals_, name());
+}
 
 }  // namespace app

@@ -49,8 +49,8 @@ Rgb colorIndexToRgb(int colorIndex) {
 }
 
 QStringList colorNames() {
-  return {QStringLiteral("Red"),  QStringLiteral("Green"), QStringLiteral("Yellow"),
-          QStringLiteral("Blue"), QStringLiteral("Aqua"),  QStringLiteral("Pink"),
+  return {QStringLiteral("Red"),   QStringLiteral("Green"), QStringLiteral("Yellow"),
+          QStringLiteral("Blue"),  QStringLiteral("Aqua"),  QStringLiteral("Pink"),
           QStringLiteral("White"), QStringLiteral("Black")};
 }
 

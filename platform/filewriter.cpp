@@ -7,7 +7,23 @@
 namespace platform {
 namespace {
 
-WriteResult failure(const QString& reason) { return {false, reason}; }
+WriteResult failure(const QString& reason) {
+  return {false, reason};
+}
+
+// Writes on after a short write, so that the call that cannot write at all
+// reports why (a short write itself carries no error).
+bool writeAll(QSaveFile& file, const QByteArray& bytes) {
+  qint64 done = 0;
+  while (done < bytes.size()) {
+    const qint64 written = file.write(bytes.constData() + done, bytes.size() - done);
+    if (written <= 0) {
+      return false;
+    }
+    done += written;
+  }
+  return true;
+}
 
 }  // namespace
 
@@ -25,14 +41,19 @@ WriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes) 
   if (target.isDir()) {
     return failure(QStringLiteral("A folder of that name is in the way."));
   }
-  if (target.exists() && !target.isWritable()) {
+  // A file without any write permission is read-only to the user even where
+  // the process could override it (as root).
+  constexpr auto kAnyWrite = QFile::WriteOwner | QFile::WriteGroup | QFile::WriteOther;
+  if (target.exists() && (!target.isWritable() || !(target.permissions() & kAnyWrite))) {
     return failure(QStringLiteral("The file is read-only."));
   }
+  // Unbuffered: a buffered QSaveFile takes a short write while flushing (a
+  // full disk, a file size limit) for success and renames a cut-off file.
   QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) {
+  if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) {
     return failure(file.errorString());
   }
-  if (file.write(bytes) != bytes.size()) {
+  if (!writeAll(file, bytes)) {
     const QString reason = file.errorString();
     file.cancelWriting();
     return failure(reason);

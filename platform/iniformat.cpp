@@ -1,6 +1,7 @@
 #include "platform/iniformat.h"
 
 #include <QIODevice>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -20,11 +21,21 @@ QString quoted(const QString& value) {
   QString out = QStringLiteral("\"");
   for (const QChar character : value) {
     switch (character.unicode()) {
-      case u'\\': out += QStringLiteral("\\\\"); break;
-      case u'"': out += QStringLiteral("\\\""); break;
-      case u'\n': out += QStringLiteral("\\n"); break;
-      case u'\r': out += QStringLiteral("\\r"); break;
-      case u'\t': out += QStringLiteral("\\t"); break;
+      case u'\\':
+        out += QStringLiteral("\\\\");
+        break;
+      case u'"':
+        out += QStringLiteral("\\\"");
+        break;
+      case u'\n':
+        out += QStringLiteral("\\n");
+        break;
+      case u'\r':
+        out += QStringLiteral("\\r");
+        break;
+      case u'\t':
+        out += QStringLiteral("\\t");
+        break;
       default:
         if (character.category() == QChar::Other_Control) {
           out += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
@@ -52,9 +63,15 @@ QString unquoted(QStringView text) {
     }
     const QChar escaped = text[++index];
     switch (escaped.unicode()) {
-      case u'n': out += u'\n'; break;
-      case u'r': out += u'\r'; break;
-      case u't': out += u'\t'; break;
+      case u'n':
+        out += u'\n';
+        break;
+      case u'r':
+        out += u'\r';
+        break;
+      case u't':
+        out += u'\t';
+        break;
       case u'u': {
         bool ok = false;
         const auto code = text.mid(index + 1, 4).toUShort(&ok, 16);
@@ -66,7 +83,8 @@ QString unquoted(QStringView text) {
         }
         break;
       }
-      default: out += escaped;
+      default:
+        out += escaped;
     }
   }
   return out;
@@ -83,7 +101,11 @@ QString valueText(QStringView rawValue) {
 }  // namespace
 
 bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map) {
-  const QString content = QString::fromUtf8(device.readAll());
+  QString content = QString::fromUtf8(device.readAll());
+  // A file saved by a text editor may start with a byte-order mark.
+  if (content.startsWith(QChar(0xFEFF))) {
+    content.remove(0, 1);
+  }
   QString section;
   for (const QStringView rawLine : QStringView(content).split(u'\n')) {
     const QStringView line = rawLine.trimmed();

@@ -10,6 +10,7 @@
 #include <QWidget>
 #include <cerrno>
 
+#include "platform/clipboardkeeper.h"
 #include "platform/filewriter.h"
 #include "platform/keyinjection.h"
 #include "platform/version.h"
@@ -19,26 +20,36 @@ namespace {
 
 QMessageBox::StandardButtons buttonsFor(int style) {
   switch (style % 16) {
-    case style::kYesNoCancel: return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
-    case style::kYesNo: return QMessageBox::Yes | QMessageBox::No;
-    default: return QMessageBox::Ok;
+    case style::kYesNoCancel:
+      return QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel;
+    case style::kYesNo:
+      return QMessageBox::Yes | QMessageBox::No;
+    default:
+      return QMessageBox::Ok;
   }
 }
 
 QMessageBox::Icon iconFor(int style) {
   switch (style - style % 16) {
-    case style::kStopIcon: return QMessageBox::Critical;
-    case style::kInformationIcon: return QMessageBox::Information;
-    default: return QMessageBox::NoIcon;
+    case style::kStopIcon:
+      return QMessageBox::Critical;
+    case style::kInformationIcon:
+      return QMessageBox::Information;
+    default:
+      return QMessageBox::NoIcon;
   }
 }
 
 int answerFor(int button) {
   switch (button) {
-    case QMessageBox::Yes: return answer::kYes;
-    case QMessageBox::No: return answer::kNo;
-    case QMessageBox::Cancel: return answer::kCancel;
-    default: return answer::kOk;
+    case QMessageBox::Yes:
+      return answer::kYes;
+    case QMessageBox::No:
+      return answer::kNo;
+    case QMessageBox::Cancel:
+      return answer::kCancel;
+    default:
+      return answer::kOk;
   }
 }
 
@@ -65,10 +76,13 @@ int QtPlatform::messageBox(const QString& prompt, int style, const QString& titl
   return answerFor(box.exec());
 }
 
-void QtPlatform::sendKeys(const QString& keys) { injectKeys(keys); }
+void QtPlatform::sendKeys(const QString& keys) {
+  injectKeys(keys);
+}
 
 void QtPlatform::setClipboardText(const QString& text) {
   QGuiApplication::clipboard()->setText(text, QClipboard::Clipboard);
+  clipboardSet_ = true;
 }
 
 void QtPlatform::launchProgram(const QString& program, const QStringList& arguments) {
@@ -134,7 +148,9 @@ WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes) 
   return replaceFileAtomically(path, bytes);
 }
 
-Version QtPlatform::version() const { return kProgramVersion; }
+Version QtPlatform::version() const {
+  return kProgramVersion;
+}
 
 void QtPlatform::showWindow(QWidget* window) {
   window->show();
@@ -150,6 +166,10 @@ void QtPlatform::unloadWindow(QWidget* window) {
 void QtPlatform::endProgram() {
   for (QWidget* window : QApplication::topLevelWidgets()) {
     window->hide();
+  }
+  if (clipboardSet_ && clipboardNeedsServing()) {
+    quitWhenClipboardTaken();
+    return;
   }
   QCoreApplication::exit(0);
 }

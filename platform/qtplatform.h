@@ -26,6 +26,8 @@ class QtPlatform : public Platform {
   [[nodiscard]] Version version() const override;
   void showWindow(QWidget* window) override;
   void unloadWindow(QWidget* window) override;
+  // Closes every window at once. The event loop ends too, unless the name
+  // put on the clipboard would be lost with it (see clipboardkeeper.h).
   void endProgram() override;
 
  private:
@@ -39,6 +41,7 @@ class QtPlatform : public Platform {
   SettingsStore store_;
   int lastError_ = 0;
   bool busy_ = false;
+  bool clipboardSet_ = false;
 };
 
 }  // namespace platform

@@ -145,6 +145,7 @@ void MainWindowTest::controlsSitAtTheirPlaces() {
 
 void MainWindowTest::cycleReportsEachNineBeforeWritingBack() {
   testing_support::FakePlatform platform;
+  platform.settings.insert(QStringLiteral("Configuration/First Run"), QStringLiteral("1"));
   app::MainWindow window(platform);
   window.setName(QStringLiteral("^9a ^9b^8c"));
   QStringList namesWhileShown;
@@ -165,6 +166,7 @@ void MainWindowTest::cycleReportsEachNineBeforeWritingBack() {
 
 void MainWindowTest::stripAndSwapWriteBack() {
   testing_support::FakePlatform platform;
+  platform.settings.insert(QStringLiteral("Configuration/First Run"), QStringLiteral("1"));
   app::MainWindow window(platform);
   window.setName(QStringLiteral("Y^8o^7u^8r ^7N^8a^7m^8e"));
   window.findChild<QPushButton*>(QStringLiteral("butSwapColors"))->click();

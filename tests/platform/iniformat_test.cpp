@@ -1,8 +1,8 @@
+#include "platform/iniformat.h"
+
 #include <gtest/gtest.h>
 
 #include <QBuffer>
-
-#include "platform/iniformat.h"
 
 namespace {
 

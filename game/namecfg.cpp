@@ -1,0 +1,87 @@
+#include "game/namecfg.h"
+
+#include <QDir>
+
+#include "platform/platform.h"
+#include "settings/settingstable.h"
+
+namespace game {
+namespace {
+
+const QString kNoFolderMessage = QStringLiteral(
+    "You have not yet selected the location of your Veldmark folder.  Please select Config on "
+    "the task bar to set this location.");
+const QString kCreatedMessage = QStringLiteral(
+    "Your name.cfg file has now been created.  For details of how to use this file click the "
+    "help button.");
+
+void tell(platform::Platform& platform, const QString& message, int icon) {
+  platform.messageBox(message, platform::style::kOk + icon, kNameCfgTitle);
+}
+
+QString unwritableMessage(const QStringList& characters) {
+  return QStringLiteral(
+             "The name cannot be written to name.cfg: the game cannot show these characters: "
+             "%1.\n\nNo file was written. Remove them from the name and try again.")
+      .arg(characters.join(QStringLiteral(", ")));
+}
+
+QString failureMessage(const QString& path, const QString& reason) {
+  return QStringLiteral("The name.cfg file could not be written to %1.\n\n%2")
+      .arg(QDir::toNativeSeparators(path), reason);
+}
+
+}  // namespace
+
+QString nameCfgPath(const QString& gameLocation) {
+#ifdef Q_OS_WIN
+  return gameLocation + QStringLiteral("\\main\\scripts\\name.cfg");
+#else
+  return gameLocation + QStringLiteral("/main/scripts/name.cfg");
+#endif
+}
+
+QString replaceQuestion(const QString& gameLocation) {
+  const QString separator = QDir::separator();
+  return QStringLiteral("This will replace any name.cfg file that already exsists in your ") +
+         QDir::toNativeSeparators(settings::trimSpaces(gameLocation)) + separator +
+         QStringLiteral("main") + separator +
+         QStringLiteral("scripts folder. Do you wish to continue?");
+}
+
+Encoded nameCfgContent(const QString& pureCode) {
+  Encoded encoded = toWindows1252(QStringLiteral("Name ") + settings::trimSpaces(pureCode));
+  if (encoded.ok()) {
+    encoded.bytes.append("\r\n");
+  }
+  return encoded;
+}
+
+bool makeNameCfg(platform::Platform& platform, const settings::GlobalVars& globals,
+                 const QString& pureCode) {
+  if (globals.gameLocation == settings::kNoGameLocation) {
+    tell(platform, kNoFolderMessage, platform::style::kStopIcon);
+    return false;
+  }
+  const Encoded content = nameCfgContent(pureCode);
+  if (!content.ok()) {
+    tell(platform, unwritableMessage(content.unwritable), platform::style::kStopIcon);
+    return false;
+  }
+  const int answer = platform.messageBox(
+      replaceQuestion(globals.gameLocation),
+      platform::style::kYesNo + platform::style::kInformationIcon, kNameCfgTitle);
+  if (answer != platform::answer::kYes) {
+    return false;
+  }
+  const QString path = nameCfgPath(globals.gameLocation);
+  const platform::WriteResult result = platform.writeFile(path, content.bytes);
+  if (!result.ok) {
+    tell(platform, failureMessage(path, result.error), platform::style::kStopIcon);
+    return false;
+  }
+  tell(platform, kCreatedMessage, platform::style::kInformationIcon);
+  return true;
+}
+
+}  // namespace game

@@ -1,0 +1,33 @@
+// The "Make name.cfg" command: the coded name as a one-line script,
+// "Name " + the name + CR LF, in the game folder's main/scripts folder.
+#pragma once
+
+#include <QString>
+
+#include "game/windows1252.h"
+#include "settings/globalvars.h"
+
+namespace game {
+
+inline const QString kNameCfgTitle = QStringLiteral("Make name.cfg");
+
+// The file's path: the game folder as stored, then the separator and
+// main/scripts/name.cfg. A folder stored with its trailing separator (a
+// root) gives a doubled separator, which the file system takes as one.
+// nameCfgPath("/games/veldmark") == "/games/veldmark/main/scripts/name.cfg" on Linux.
+[[nodiscard]] QString nameCfgPath(const QString& gameLocation);
+
+// The question asked before the file is replaced; it shows the folder with
+// the platform's separators.
+[[nodiscard]] QString replaceQuestion(const QString& gameLocation);
+
+// The file's bytes in Windows-1252: "Name ", the name trimmed of spaces, CR LF.
+[[nodiscard]] Encoded nameCfgContent(const QString& pureCode);
+
+// Checks that a folder was chosen and that the name can be written, asks
+// before replacing, writes the file atomically and confirms. A failure is
+// reported and leaves any earlier file as it was. Returns whether it wrote.
+bool makeNameCfg(platform::Platform& platform, const settings::GlobalVars& globals,
+                 const QString& pureCode);
+
+}  // namespace game

@@ -1,0 +1,60 @@
+#include "game/windows1252.h"
+
+#include <QStringView>
+#include <array>
+
+namespace game {
+namespace {
+
+// Bytes 0x80 to 0x9F; 0 where the code page leaves the byte undefined.
+constexpr std::array<char16_t, 32> kHighControls{
+    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
+    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
+    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+
+// The byte for a code point, or -1 when the code page has none.
+int byteFor(char32_t code) {
+  if (code < 0x20 || code == 0x7F || (code >= 0x80 && code < 0xA0)) {
+    return -1;
+  }
+  if (code < 0x100) {
+    return static_cast<int>(code);
+  }
+  for (std::size_t index = 0; index < kHighControls.size(); ++index) {
+    if (kHighControls.at(index) != 0 && kHighControls.at(index) == code) {
+      return static_cast<int>(0x80 + index);
+    }
+  }
+  return -1;
+}
+
+QString describe(char32_t code) {
+  const QString hex = QString::number(code, 16).toUpper().rightJustified(4, u'0');
+  if (code < 0x20 || (code >= 0x7F && code < 0xA0)) {
+    return QStringLiteral("U+%1").arg(hex);
+  }
+  return QStringLiteral("\"%1\" (U+%2)").arg(QString::fromUcs4(&code, 1), hex);
+}
+
+}  // namespace
+
+Encoded toWindows1252(const QString& text) {
+  Encoded result;
+  for (const char32_t code : QStringView(text).toUcs4()) {
+    const int byte = byteFor(code);
+    if (byte >= 0) {
+      result.bytes.append(static_cast<char>(byte));
+      continue;
+    }
+    const QString description = describe(code);
+    if (!result.unwritable.contains(description)) {
+      result.unwritable << description;
+    }
+  }
+  if (!result.ok()) {
+    result.bytes.clear();
+  }
+  return result;
+}
+
+}  // namespace game

@@ -1,0 +1,20 @@
+// The quit sequence of the main window's "Close" button.
+#pragma once
+
+#include <QString>
+
+#include "settings/globalvars.h"
+
+namespace settings {
+
+inline const QString kQuitQuestion = QStringLiteral(
+    "Would you like to copy the current name to the clipboard so it can be pasted where "
+    "desired?  This prompt can be switched off in the config section.");
+inline const QString kQuitTitle = QStringLiteral("Exit?");
+
+// Stores the name as "Saved Name", offers to copy it to the clipboard when
+// "Copy On Close" is on and the name is neither empty nor the sample, and ends
+// the program unless the user cancels. Returns whether the program was ended.
+bool closeClicked(platform::Platform& platform, GlobalVars& globals, const QString& pureCode);
+
+}  // namespace settings

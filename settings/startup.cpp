@@ -1,0 +1,31 @@
+#include "settings/startup.h"
+
+#include <QLineEdit>
+
+#include "platform/platform.h"
+#include "settings/settingstable.h"
+
+namespace settings {
+
+std::optional<QString> startupName(const GlobalVars& globals) {
+  if (globals.saveOnQuit != 0) {
+    return globals.savedName;
+  }
+  if (settingToInt(globals.displayExample, settingToInt(kDisplayExample.defaultValue, 1)) == 0) {
+    return QString();
+  }
+  return std::nullopt;
+}
+
+void runStartupSteps(platform::Platform& platform, GlobalVars& globals, QLineEdit& pureCode) {
+  loadSettings(platform, globals);
+  if (globals.firstRun == 0) {
+    platform.messageBox(kFirstRunNotice, platform::style::kInformationIcon, kFirstRunTitle);
+    saveSetting(platform, globals, kFirstRun.section, kFirstRun.key, QStringLiteral("1"));
+  }
+  if (const std::optional<QString> name = startupName(globals)) {
+    pureCode.setText(*name);
+  }
+}
+
+}  // namespace settings

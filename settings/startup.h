@@ -1,0 +1,28 @@
+// The settings steps at the end of the main window's start-up.
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "settings/globalvars.h"
+
+class QLineEdit;
+
+namespace settings {
+
+inline const QString kFirstRunNotice = QStringLiteral(
+    "There are many new features in this new release. Please see the help and readme files for "
+    "information about these features.");
+inline const QString kFirstRunTitle = QStringLiteral("Veldmark Colorizer");
+
+// What start-up puts into the coded-name box: the saved name when "Save On
+// Quit" is on, the empty text when "Display Example" is 0, otherwise nothing
+// (the box keeps its sample name). A "Display Example" that is not a whole
+// number counts as its default, 1.
+[[nodiscard]] std::optional<QString> startupName(const GlobalVars& globals);
+
+// Loads the settings, shows the first-run notice once (and stores that it was
+// shown), then restores the saved name or clears the box as startupName says.
+void runStartupSteps(platform::Platform& platform, GlobalVars& globals, QLineEdit& pureCode);
+
+}  // namespace settings

@@ -1,0 +1,25 @@
+// Readable failure messages for the core's values in GoogleTest.
+#pragma once
+
+#include <QString>
+#include <ostream>
+
+#include "core/colorcodes.h"
+
+inline void PrintTo(const QString& text, std::ostream* out) {
+  *out << '"' << text.toStdString() << '"';
+}
+
+namespace core {
+
+inline void PrintTo(const Rgb& color, std::ostream* out) {
+  *out << '{' << color.red << ", " << color.green << ", " << color.blue << '}';
+}
+
+inline void PrintTo(const PreviewCell& cell, std::ostream* out) {
+  *out << "{\"" << cell.text.toStdString() << "\", ";
+  PrintTo(cell.color, out);
+  *out << ", " << cell.pointSize << " pt, top " << cell.top << '}';
+}
+
+}  // namespace core

@@ -1,0 +1,208 @@
+#include "game/namecfg.h"
+
+#include <gtest/gtest.h>
+#include <sys/resource.h>
+
+#include <QDir>
+#include <QFile>
+#include <QTemporaryDir>
+#include <csignal>
+
+#include "fakeplatform.h"
+#include "settings/settingstable.h"
+#include "unprivileged.h"
+
+namespace {
+
+using testing_support::FakePlatform;
+namespace answer = platform::answer;
+
+const QString kCreated = QStringLiteral(
+    "Your name.cfg file has now been created.  For details of how to use this file click the "
+    "help button.");
+
+QByteArray readAll(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<missing>");
+}
+
+void writeBytes(const QString& path, const QByteArray& bytes) {
+  QFile file(path);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(bytes);
+}
+
+TEST(NameCfgText, PathAndQuestionFollowTheStoredFolder) {
+  EXPECT_EQ(game::nameCfgPath(QStringLiteral("/games/Veldmark")),
+            QStringLiteral("/games/Veldmark/main/scripts/name.cfg"));
+  EXPECT_EQ(game::nameCfgPath(QStringLiteral("/")), QStringLiteral("//main/scripts/name.cfg"));
+  EXPECT_EQ(game::replaceQuestion(QStringLiteral(" /games/Veldmark ")),
+            QStringLiteral("This will replace any name.cfg file that already exsists in your "
+                           "/games/Veldmark/main/scripts folder. Do you wish to continue?"));
+}
+
+TEST(NameCfgText, ContentIsNameTrimmedAndCrLf) {
+  EXPECT_EQ(game::nameCfgContent(QStringLiteral("  ^1a b  ")).bytes, QByteArray("Name ^1a b\r\n"));
+  EXPECT_EQ(game::nameCfgContent(QString()).bytes, QByteArray("Name \r\n"));
+}
+
+struct MakeNameCfg : ::testing::Test {
+  FakePlatform platform;
+  settings::GlobalVars globals;
+  QTemporaryDir game;
+  QString scripts;
+  QString file;
+
+  void SetUp() override {
+    scripts = game.filePath(QStringLiteral("main/scripts"));
+    ASSERT_TRUE(QDir().mkpath(scripts));
+    file = scripts + QStringLiteral("/name.cfg");
+    globals.gameLocation = game.path();
+    platform.writeToDisk = true;
+  }
+  bool make(const QString& name) { return game::makeNameCfg(platform, globals, name); }
+  // The one failure message, checked for its title, icon, path and reason.
+  void expectFailure(const QString& reason) {
+    ASSERT_EQ(platform.messages.size(), 2);  // the question, then the failure
+    const FakePlatform::Message& failure = platform.messages.back();
+    EXPECT_EQ(failure.title, QStringLiteral("Make name.cfg"));
+    EXPECT_EQ(failure.style, 16);
+    EXPECT_TRUE(failure.prompt.contains(file)) << failure.prompt.toStdString();
+    EXPECT_TRUE(failure.prompt.contains(reason, Qt::CaseInsensitive))
+        << failure.prompt.toStdString();
+  }
+};
+
+TEST_F(MakeNameCfg, NoFolderChosenStopsBeforeAnything) {
+  globals.gameLocation = settings::kNoGameLocation;
+  EXPECT_FALSE(make(QStringLiteral("^1a")));
+  ASSERT_EQ(platform.messages.size(), 1);
+  EXPECT_EQ(platform.messages[0].prompt,
+            QStringLiteral("You have not yet selected the location of your Veldmark folder.  "
+                           "Please select Config on the task bar to set this location."));
+  EXPECT_EQ(platform.messages[0].style, 16);
+  EXPECT_TRUE(platform.writtenFiles.isEmpty());
+}
+
+TEST_F(MakeNameCfg, ReplacesAnOldFileWithExactlyOneLine) {
+  writeBytes(file, "Name old\r\nbind x quit\r\nmore and more old lines\r\n");
+  EXPECT_TRUE(make(QStringLiteral("  ^1Tar nwick é ")));
+  EXPECT_EQ(readAll(file), QByteArray("Name ^1Tar nwick \xE9\r\n"));
+  ASSERT_EQ(platform.messages.size(), 2);
+  EXPECT_EQ(platform.messages[0].style, 68);
+  EXPECT_EQ(platform.messages[0].prompt, game::replaceQuestion(game.path()));
+  EXPECT_EQ(platform.messages[1].prompt, kCreated);
+  EXPECT_EQ(platform.messages[1].style, 64);
+  EXPECT_EQ(platform.messages[1].title, QStringLiteral("Make name.cfg"));
+  EXPECT_EQ(QDir(scripts).entryList(QDir::Files), QStringList{QStringLiteral("name.cfg")});
+}
+
+TEST_F(MakeNameCfg, AFolderStoredWithItsTrailingSeparatorWritesThroughTheDoubledOne) {
+  globals.gameLocation = game.path() + u'/';
+  EXPECT_TRUE(make(QString()));
+  EXPECT_EQ(platform.writtenFiles.keys(), QStringList{game.path() + "//main/scripts/name.cfg"});
+  EXPECT_EQ(readAll(file), QByteArray("Name \r\n"));
+}
+
+TEST_F(MakeNameCfg, NoMeansNothingIsWritten) {
+  platform.scriptedAnswers = {answer::kNo};
+  EXPECT_FALSE(make(QStringLiteral("^1a")));
+  EXPECT_EQ(platform.messages.size(), 1);
+  EXPECT_FALSE(QFile::exists(file));
+}
+
+TEST_F(MakeNameCfg, CharactersTheGameCannotReadAreNamedAndTheOldFileKept) {
+  writeBytes(file, "Name old\r\n");
+  EXPECT_FALSE(make(QStringLiteral("^1☺ Ж")));
+  ASSERT_EQ(platform.messages.size(), 1);  // not even asked
+  EXPECT_EQ(platform.messages[0].style, 16);
+  EXPECT_TRUE(
+      platform.messages[0].prompt.contains(QStringLiteral("\"☺\" (U+263A), \"Ж\" (U+0416)")));
+  EXPECT_EQ(readAll(file), QByteArray("Name old\r\n"));
+}
+
+TEST_F(MakeNameCfg, AMissingScriptsFolderIsReportedAndNotCreated) {
+  ASSERT_TRUE(QDir(scripts).removeRecursively());
+  EXPECT_FALSE(make(QStringLiteral("^1a")));
+  expectFailure(QStringLiteral("does not exist"));
+  EXPECT_FALSE(QFileInfo::exists(scripts));
+}
+
+TEST_F(MakeNameCfg, AFolderInTheWayIsReported) {
+  ASSERT_TRUE(QDir().mkpath(file));
+  EXPECT_FALSE(make(QStringLiteral("^1a")));
+  expectFailure(QStringLiteral("folder of that name"));
+  EXPECT_TRUE(QFileInfo(file).isDir());
+}
+
+TEST_F(MakeNameCfg, AReadOnlyFileIsReportedAndKept) {
+  writeBytes(file, "Name old\r\n");
+  ASSERT_TRUE(QFile::setPermissions(file, QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+  EXPECT_FALSE(make(QStringLiteral("^1a")));
+  expectFailure(QStringLiteral("read-only"));
+  EXPECT_EQ(readAll(file), QByteArray("Name old\r\n"));
+}
+
+TEST_F(MakeNameCfg, AFolderWithoutWritePermissionIsReportedAndTheFileKept) {
+  writeBytes(file, "Name old\r\n");
+  const auto readable = QFile::ReadOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::ExeGroup |
+                        QFile::ReadOther | QFile::ExeOther;
+  for (const QString& folder : {game.path(), game.filePath(QStringLiteral("main")), scripts}) {
+    ASSERT_TRUE(QFile::setPermissions(folder, readable | QFile::WriteOwner));
+  }
+  ASSERT_TRUE(QFile::setPermissions(scripts, readable));
+  ASSERT_TRUE(QFile::setPermissions(file, readable | QFile::WriteOwner | QFile::WriteOther));
+  // As another user the folder is read-only; the file itself would be writable.
+  const int result = testing_support::runUnprivileged([this] {
+    const bool made = make(QStringLiteral("^1a"));
+    const bool told = platform.messages.size() == 2 && platform.messages[1].style == 16 &&
+                      platform.messages[1].prompt.contains(file) &&
+                      platform.messages[1].prompt.contains(QStringLiteral("ermission"));
+    return (made ? 1 : 0) + (told ? 0 : 2);
+  });
+  EXPECT_EQ(result, 0) << "1: reported as written; 2: not reported with path and reason";
+  EXPECT_EQ(readAll(file), QByteArray("Name old\r\n"));
+}
+
+TEST_F(MakeNameCfg, AWriteCutShortLeavesTheOldFileAsItWas) {
+  writeBytes(file, "Name old\r\n");
+  const int result = testing_support::runInChild([this] {
+    std::signal(SIGXFSZ, SIG_IGN);  // NOLINT(cert-err33-c)
+    const rlimit limit{4, 4};       // files may not grow beyond 4 bytes
+    setrlimit(RLIMIT_FSIZE, &limit);
+    return make(QStringLiteral("^1a long name")) ? 1 : 0;
+  });
+  EXPECT_EQ(result, 0);
+  EXPECT_EQ(readAll(file), QByteArray("Name old\r\n"));
+  EXPECT_EQ(QDir(scripts).entryList(QDir::Files | QDir::Hidden),
+            QStringList{QStringLiteral("name.cfg")});
+}
+
+TEST_F(MakeNameCfg, AFullDiskIsReportedAndLeavesTheOldFileAsItWas) {
+  const QByteArray folder = QFile::encodeName(scripts);
+  const int result = testing_support::runWithSmallDisk(folder.constData(), 16, [this] {
+    QFile old(file);
+    if (!old.open(QIODevice::WriteOnly) || old.write("Name old\r\n") != 10) {
+      return 10;
+    }
+    old.close();
+    QFile filler(scripts + QStringLiteral("/filler"));
+    if (!filler.open(QIODevice::WriteOnly)) {
+      return 10;
+    }
+    while (filler.write(QByteArray(1024, 'x')) > 0 && filler.flush()) {
+    }
+    filler.close();
+    const bool made = make(QStringLiteral("^1a"));
+    const bool told = platform.messages.size() == 2 && platform.messages[1].style == 16 &&
+                      platform.messages[1].prompt.contains(QStringLiteral("space"));
+    const bool kept = readAll(file) == QByteArray("Name old\r\n");
+    return (made ? 1 : 0) + (told ? 0 : 2) + (kept ? 0 : 4);
+  });
+  if (result < 0) {
+    GTEST_SKIP() << "no tmpfs can be mounted here";
+  }
+  EXPECT_EQ(result, 0) << "1: reported as written; 2: not reported; 4: old file changed";
+}
+
+}  // namespace

@@ -1,0 +1,169 @@
+#include "platform/settingsstore.h"
+
+#include <gtest/gtest.h>
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include "permissionchecks.h"
+
+namespace {
+
+QString fileText(const QString& path) {
+  QFile file(path);
+  if (!file.open(QIODevice::ReadOnly)) {
+    return {};
+  }
+  return QString::fromUtf8(file.readAll());
+}
+
+// Probes that the folder really refuses new files.
+bool permissionsBite(const QString& readOnlyFolder) {
+  QFile probe(readOnlyFolder + QStringLiteral("/probe"));
+  const bool written = probe.open(QIODevice::WriteOnly);
+  probe.remove();
+  return !written;
+}
+
+class SettingsStoreTest : public testing::Test {
+ protected:
+  QTemporaryDir folder_;
+  QString path_ = folder_.filePath(QStringLiteral("Tintra/Tintra.ini"));
+};
+
+TEST_F(SettingsStoreTest, AbsentKeyGivesTheDefault) {
+  const platform::SettingsStore store(path_);
+  EXPECT_EQ(
+      store.get(QStringLiteral("Configuration"), QStringLiteral("First Run"), QStringLiteral("0")),
+      QStringLiteral("0"));
+  EXPECT_FALSE(QFileInfo::exists(path_)) << "reading must not create the file";
+}
+
+TEST_F(SettingsStoreTest, SavedValuesComeBackFromEachSection) {
+  platform::SettingsStore store(path_);
+  const struct {
+    const char* section;
+    const char* key;
+    QString value;
+  } entries[] = {
+      {"Configuration", "Veldmark Location", QStringLiteral("/home/me/games/Veldmark MP")},
+      {"Configuration", "Display Example", QStringLiteral("0")},
+      {"Configuarion", "Saved Name", QString::fromUtf8("^1T\u00e9st\U0001F600")},
+      {"Saved Names", "Slot2", QStringLiteral("a=b;c#d\\e\"f")},
+      {"Saved Names", "Slot3", QString()},
+  };
+  for (const auto& entry : entries) {
+    EXPECT_TRUE(store.save(entry.section, entry.key, entry.value)) << entry.key;
+  }
+  for (const auto& entry : entries) {
+    EXPECT_EQ(store.get(entry.section, entry.key, QStringLiteral("default")), entry.value)
+        << entry.key;
+  }
+}
+
+TEST_F(SettingsStoreTest, TwoSectionsWithSimilarNamesStayApart) {
+  platform::SettingsStore store(path_);
+  ASSERT_TRUE(store.save(QStringLiteral("Configuarion"), QStringLiteral("Save On Quit"),
+                         QStringLiteral("1")));
+  EXPECT_EQ(store.get(QStringLiteral("Configuration"), QStringLiteral("Save On Quit"),
+                      QStringLiteral("0")),
+            QStringLiteral("0"));
+}
+
+TEST_F(SettingsStoreTest, SectionsAndKeysAreWrittenAsTheyAre) {
+  platform::SettingsStore store(path_);
+  ASSERT_TRUE(store.save(QStringLiteral("Configuarion"), QStringLiteral("Save On Quit"),
+                         QStringLiteral("1")));
+  ASSERT_TRUE(
+      store.save(QStringLiteral("Saved Names"), QStringLiteral("Slot1"), QStringLiteral("^1Me")));
+  EXPECT_EQ(fileText(path_),
+            QStringLiteral("[Configuarion]\nSave On Quit=1\n\n[Saved Names]\nSlot1=^1Me\n"));
+}
+
+TEST_F(SettingsStoreTest, EachSaveReachesTheDiskAtOnce) {
+  platform::SettingsStore store(path_);
+  ASSERT_TRUE(store.save(QStringLiteral("Configuration"), QStringLiteral("First Run"),
+                         QStringLiteral("1")));
+  EXPECT_TRUE(fileText(path_).contains(QStringLiteral("First Run=1")));
+  ASSERT_TRUE(store.save(QStringLiteral("Configuration"), QStringLiteral("First Run"),
+                         QStringLiteral("2")));
+  EXPECT_TRUE(fileText(path_).contains(QStringLiteral("First Run=2")));
+}
+
+TEST_F(SettingsStoreTest, ANewStoreReadsWhatAnEarlierOneSaved) {
+  {
+    platform::SettingsStore first(path_);
+    ASSERT_TRUE(first.save(QStringLiteral("Configuarion"), QStringLiteral("Saved Name"),
+                           QStringLiteral("^2Kept")));
+  }
+  const platform::SettingsStore second(path_);
+  EXPECT_EQ(second.get(QStringLiteral("Configuarion"), QStringLiteral("Saved Name"), {}),
+            QStringLiteral("^2Kept"));
+}
+
+TEST_F(SettingsStoreTest, AHandEditedFileIsRead) {
+  QDir().mkpath(QFileInfo(path_).absolutePath());
+  QFile file(path_);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  // As a text editor might leave it: a byte-order mark, CR LF, a comment.
+  file.write("\xEF\xBB\xBF[Configuration]\r\n; mine\r\nCopy On Close = 0\r\n");
+  file.close();
+  const platform::SettingsStore store(path_);
+  EXPECT_EQ(store.get(QStringLiteral("Configuration"), QStringLiteral("Copy On Close"),
+                      QStringLiteral("1")),
+            QStringLiteral("0"));
+}
+
+TEST_F(SettingsStoreTest, SavingCreatesTheMissingFolder) {
+  platform::SettingsStore store(path_);
+  EXPECT_TRUE(store.save(QStringLiteral("Configuration"), QStringLiteral("First Run"),
+                         QStringLiteral("1")));
+  EXPECT_TRUE(QFileInfo::exists(path_));
+}
+
+TEST_F(SettingsStoreTest, SaveIntoAReadOnlyFolderReportsFailure) {
+  const QString readOnly = folder_.filePath(QStringLiteral("locked"));
+  ASSERT_TRUE(QDir().mkpath(readOnly));
+  ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
+  const PermissionChecksEnforced enforced;
+  ASSERT_TRUE(permissionsBite(readOnly)) << "the folder permissions do not hold";
+  platform::SettingsStore store(readOnly + QStringLiteral("/Tintra.ini"));
+  EXPECT_FALSE(store.save(QStringLiteral("Configuration"), QStringLiteral("First Run"),
+                          QStringLiteral("1")));
+  QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+}
+
+TEST_F(SettingsStoreTest, SaveBelowAFileReportsFailure) {
+  // Fails for every user, root included: a file stands where the folder goes.
+  QFile blocker(folder_.filePath(QStringLiteral("Tintra")));
+  ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+  blocker.close();
+  platform::SettingsStore store(path_);
+  EXPECT_FALSE(store.save(QStringLiteral("Configuration"), QStringLiteral("First Run"),
+                          QStringLiteral("1")));
+}
+
+TEST(SettingsStoreLocation, FollowsXdgConfigHomeElseDotConfig) {
+  const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
+  const QByteArray savedHome = qgetenv("HOME");
+  QTemporaryDir home;
+  qputenv("HOME", QFile::encodeName(home.path()));
+
+  qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("xdg"))));
+  EXPECT_EQ(platform::SettingsStore::defaultFilePath(),
+            home.filePath(QStringLiteral("xdg/Tintra/Tintra.ini")));
+  EXPECT_EQ(platform::SettingsStore().filePath(), platform::SettingsStore::defaultFilePath());
+
+  qunsetenv("XDG_CONFIG_HOME");
+  EXPECT_EQ(platform::SettingsStore::defaultFilePath(),
+            home.filePath(QStringLiteral(".config/Tintra/Tintra.ini")));
+
+  qputenv("HOME", savedHome);
+  if (!savedXdg.isNull()) {
+    qputenv("XDG_CONFIG_HOME", savedXdg);
+  }
+}
+
+}  // namespace

@@ -1,0 +1,21 @@
+#pragma once
+
+#include <functional>
+
+namespace testing_support {
+
+// Runs body in a child process, as the unprivileged user "nobody" when the
+// tests run as root, so that file permissions apply to it. Returns the
+// child's exit code (body's result), or -1 when the child did not finish.
+int runUnprivileged(const std::function<int()>& body);
+
+// Runs body in a child process, so that what it changes (limits, signal
+// handling) ends with it. Returns body's result, or -1.
+int runInChild(const std::function<int()>& body);
+
+// Runs body in a child process with a mount namespace of its own, in which
+// a tmpfs of sizeKiB is mounted on folder. Returns body's result, or -1 when
+// no such mount can be made here (the caller then skips its test).
+int runWithSmallDisk(const char* folder, int sizeKiB, const std::function<int()>& body);
+
+}  // namespace testing_support
