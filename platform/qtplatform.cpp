@@ -5,6 +5,7 @@
 #include <QDesktopServices>
 #include <QMessageBox>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
 #include <cerrno>
@@ -89,10 +90,47 @@ void QtPlatform::launchProgram(const QString& program, const QStringList& argume
 }
 
 int QtPlatform::openDocument(const QString& url) {
+#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
+  const QString opener = QStandardPaths::findExecutable(QStringLiteral("xdg-open"));
+  if (!opener.isEmpty()) {
+    return openWithLauncher(opener, url);
+  }
+#endif
   errno = 0;
   const bool opened = QDesktopServices::openUrl(QUrl(url));
-  lastError_ = opened ? 0 : errno;
-  return opened ? 33 : 0;
+  lastError_ = opened ? 0 : (errno != 0 ? errno : ENOENT);
+  return opened ? kOpenedResult : 0;
+}
+
+// QDesktopServices starts xdg-open detached and so cannot tell when it fails
+// (no handler for the scheme, a missing file). Running it here reports its
+// exit status as the error number. Most desktops' openers hand the link to
+// the browser and return at once; one that keeps the browser in the
+// foreground is left running after a short wait and counts as a success.
+int QtPlatform::openWithLauncher(const QString& opener, const QString& url) {
+  auto* process = new QProcess;
+  process->setProgram(opener);
+  process->setArguments({url});
+  process->setProcessChannelMode(QProcess::ForwardedChannels);
+  process->setStandardInputFile(QProcess::nullDevice());
+  process->start();
+  if (!process->waitForStarted()) {
+    delete process;
+    lastError_ = ENOENT;
+    return 0;
+  }
+  if (!process->waitForFinished(kLauncherWaitMs)) {
+    QObject::connect(process, &QProcess::finished, process, &QObject::deleteLater);
+    lastError_ = 0;
+    return kOpenedResult;
+  }
+  const bool ok = process->exitStatus() == QProcess::NormalExit && process->exitCode() == 0;
+  lastError_ = ok ? 0 : process->exitCode();
+  if (!ok && lastError_ == 0) {
+    lastError_ = EINTR;  // killed by a signal: no exit status of its own
+  }
+  delete process;
+  return ok ? kOpenedResult : 0;
 }
 
 void QtPlatform::setBusyPointer(bool busy) {

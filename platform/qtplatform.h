@@ -31,6 +31,13 @@ class QtPlatform : public Platform {
   void endProgram() override;
 
  private:
+  // What openDocument returns on success: above 32, as the callers expect.
+  static constexpr int kOpenedResult = 33;
+  // How long openDocument waits for the desktop's opener to finish.
+  static constexpr int kLauncherWaitMs = 3000;
+
+  int openWithLauncher(const QString& opener, const QString& url);
+
   SettingsStore store_;
   int lastError_ = 0;
   bool busy_ = false;

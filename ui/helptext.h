@@ -1,0 +1,43 @@
+// The help file and the readme: where they are found, and how the help file
+// is read for the Help window's viewer (plain text or RTF).
+#pragma once
+
+#include <QString>
+
+#include "ui/rtfreader.h"
+
+class QFont;
+class QTextDocument;
+
+namespace ui {
+
+inline const QString kHelpFileName = QStringLiteral("help.txt");
+inline const QString kReadmeFileName = QStringLiteral("readme.txt");
+
+// Files larger than this are not shown: a help text is a few pages.
+constexpr qint64 kMaxHelpFileBytes = 16 * 1024 * 1024;
+
+// The file from the current folder, else the installed copy in
+// <applicationDir>/../share/tintra/. Empty when neither exists.
+[[nodiscard]] QString findDataFile(const QString& name, const QString& currentDir,
+                                   const QString& applicationDir);
+// The same for the running program.
+[[nodiscard]] QString findDataFile(const QString& name);
+
+struct HelpText {
+  enum class Kind { Plain, Rich, Notice };
+  Kind kind = Kind::Notice;
+  QString plain;     // Plain: the text; Notice: why there is no text
+  RtfDocument rich;  // Rich: the document read from RTF
+};
+
+// Reads a help file: RTF when it starts with "{\rtf", else plain text in
+// UTF-8 or, failing that, Windows-1252. A missing, unreadable or oversized
+// file gives a one-line notice instead.
+[[nodiscard]] HelpText readHelpText(const QString& path);
+
+// Replaces the document's content. Plain text and notices take the viewer's
+// font; rich text brings its own fonts where it names them.
+void showHelpText(QTextDocument& document, const HelpText& text, const QFont& viewerFont);
+
+}  // namespace ui

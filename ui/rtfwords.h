@@ -1,0 +1,23 @@
+// Tables of the RTF control words that the reader treats alike.
+#pragma once
+
+#include <QByteArrayView>
+
+#include "ui/rtfreader.h"
+
+namespace ui::rtfwords {
+
+// Destinations whose contents are never shown: document information, style
+// sheets, pictures, objects, headers, footers, notes and tables of lists.
+[[nodiscard]] bool isSkippedDestination(QByteArrayView word);
+
+// "\ul" and its dotted, double, wavy and thick forms; not "\ulnone" or "\ulc".
+[[nodiscard]] bool isUnderlineWord(QByteArrayView word);
+
+// The character that a word such as "\emdash" or "\tab" stands for, or 0.
+[[nodiscard]] char16_t specialCharacter(QByteArrayView word);
+
+// "\qc" and its kin; "\ql" and anything else is left alignment.
+[[nodiscard]] RtfAlignment alignmentOf(QByteArrayView word);
+
+}  // namespace ui::rtfwords
