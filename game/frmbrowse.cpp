@@ -12,6 +12,7 @@
 #include "game/openwindow.h"
 #include "platform/platform.h"
 #include "settings/settingstable.h"
+#include "ui/accessiblenames.h"
 #include "ui/fonts.h"
 
 namespace game {
@@ -43,6 +44,7 @@ FrmBrowse::FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals
   setWindowTitle(kTitle);
   setupLists();
   setupButtons();
+  ui::applyAccessibleNames(*this, ui::browseWindowAccessibleNames());
   fillDrives();
   const QString current = folderPath(QDir::currentPath());
   if (unreadableReason(current) || driveOf(current, drives_).isEmpty()) {

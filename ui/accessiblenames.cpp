@@ -18,7 +18,6 @@ constexpr std::array kMainWindowNames{
     AccessibleName{"help", "Help"},
     AccessibleName{"Line1", "Separator"},
 
-    AccessibleName{"Frame1", "The Colors"},
     AccessibleName{"Shape1", "Red"},
     AccessibleName{"Shape2", "Green"},
     AccessibleName{"Shape3", "Yellow"},
@@ -44,33 +43,60 @@ constexpr std::array kMainWindowNames{
     AccessibleName{"Label17", "F7 types ^7"},
     AccessibleName{"Label16", "F8 types ^8"},
 
-    AccessibleName{"Frame2", "Code"},
     AccessibleName{"pureCode", "Coded name",
                    "F1 to F8 type the colour codes ^1 to ^8, F9 empties the name"},
     AccessibleName{"cls", "Clear the name"},
-
-    AccessibleName{"Frame5", "Tweaks"},
-    AccessibleName{"cycleColors", "Cycle Colors"},
-    AccessibleName{"stripCodes", "Strip Color Codes"},
     AccessibleName{"fromCol", "Swap from color"},
     AccessibleName{"toCol", "Swap to color"},
-    AccessibleName{"butSwapColors", "Swap Colors"},
-
-    AccessibleName{"Frame3", "Output"},
     AccessibleName{"Picture1", "Preview of the name as the game draws it"},
     AccessibleName{"Command3", "Light Grey background"},
     AccessibleName{"Command4", "Dark Grey background"},
+};
 
-    AccessibleName{"Command1", "Help"},
-    AccessibleName{"Command2", "WebSite"},
-    AccessibleName{"Command5", "Check Update"},
-    AccessibleName{"close", "Close"},
+// The check boxes of the Configuration window have no text of their own:
+// the label beside each says what it does.
+constexpr std::array kConfigWindowNames{
+    AccessibleName{"fileLocation", "Location of Veldmark"},
+    AccessibleName{"cmdBrowse", "Browse for Veldmark"},
+    AccessibleName{"CheckEx", "Display example name at start-up."},
+    AccessibleName{"askCopychk", "On quit ask about copy to clipboard."},
+    AccessibleName{"saveOnQuitchk", "Save content on quit and restore on load."},
+};
+
+constexpr std::array kBrowseWindowNames{
+    AccessibleName{"Drive1", "Drive"},
+    AccessibleName{"Dir1", "Folders"},
+    AccessibleName{"File1", "Files", "Only the game's program, veldmarkmp.exe, is listed"},
+};
+
+constexpr std::array kHelpWindowNames{
+    AccessibleName{"RichTextBox1", "Help text"},
+};
+
+constexpr std::array kAboutWindowNames{
+    AccessibleName{"Picture1", "Photograph"},
 };
 
 }  // namespace
 
 std::span<const AccessibleName> mainWindowAccessibleNames() {
   return kMainWindowNames;
+}
+
+std::span<const AccessibleName> configWindowAccessibleNames() {
+  return kConfigWindowNames;
+}
+
+std::span<const AccessibleName> browseWindowAccessibleNames() {
+  return kBrowseWindowNames;
+}
+
+std::span<const AccessibleName> helpWindowAccessibleNames() {
+  return kHelpWindowNames;
+}
+
+std::span<const AccessibleName> aboutWindowAccessibleNames() {
+  return kAboutWindowNames;
 }
 
 QStringList applyAccessibleNames(QObject& root, std::span<const AccessibleName> names) {

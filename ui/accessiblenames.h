@@ -9,17 +9,23 @@ class QObject;
 namespace ui {
 
 // What assistive technology (a screen reader) calls a control, by the
-// control's object name. Captions that say what a control does are its name
-// already; the table words the others (cls, the legend, the colour lists, the
-// preview) and the frames, squares and key labels that have no caption.
+// control's object name. A button's caption, a label's text and a frame's
+// title are their names already; the tables name the controls that have none
+// (text boxes, lists, check boxes whose text is a label beside them, the
+// squares, the preview, the menus) and reword the captions that say little
+// on their own ("cls", "^1", "F1").
 struct AccessibleName {
   const char* objectName;
   const char* name;
   const char* description = "";
 };
 
-// The main window's controls and menus.
+// The controls of each window.
 [[nodiscard]] std::span<const AccessibleName> mainWindowAccessibleNames();
+[[nodiscard]] std::span<const AccessibleName> configWindowAccessibleNames();
+[[nodiscard]] std::span<const AccessibleName> browseWindowAccessibleNames();
+[[nodiscard]] std::span<const AccessibleName> helpWindowAccessibleNames();
+[[nodiscard]] std::span<const AccessibleName> aboutWindowAccessibleNames();
 
 // Gives every widget under root that the table names its accessible name and
 // description. Returns the object names of the table that root does not hold,

@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QScreen>
 
+#include "ui/accessiblenames.h"
 #include "ui/fonts.h"
 #include "ui/readmeviewer.h"
 #include "ui/twips.h"
@@ -45,6 +46,7 @@ FrmAbout::FrmAbout(platform::Platform& platform, QWidget* parent)
   setupButtons();
   setupPicture();
   setTabOrder(command1_, command2_);
+  applyAccessibleNames(*this, aboutWindowAccessibleNames());
   if (const QScreen* screen = QGuiApplication::primaryScreen()) {
     move(screen->availableGeometry().center() - rect().center());
   }

@@ -13,6 +13,7 @@
 #include "game/openwindow.h"
 #include "platform/platform.h"
 #include "settings/settingstable.h"
+#include "ui/accessiblenames.h"
 #include "ui/fonts.h"
 
 namespace ui {
@@ -52,6 +53,7 @@ FrmConfig::FrmConfig(platform::Platform& platform, settings::GlobalVars& globals
   closeButton_->setFont(verdanaFont(8.25));
   layout()->addWidget(closeButton_);
   connect(closeButton_, &QPushButton::clicked, this, &FrmConfig::close_Click);
+  applyAccessibleNames(*this, configWindowAccessibleNames());
 
   const int displayExample = settings::settingToInt(globals_.displayExample, 1);
   checkEx_->setCheckState(initialState(displayExample != 0));

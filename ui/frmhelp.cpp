@@ -6,6 +6,7 @@
 #include <QTextBrowser>
 #include <QWindow>
 
+#include "ui/accessiblenames.h"
 #include "ui/fonts.h"
 #include "ui/helptext.h"
 #include "ui/readmeviewer.h"
@@ -26,6 +27,7 @@ FrmHelp::FrmHelp(platform::Platform& platform, QWidget* parent)
   setupButtons();
   setTabOrder(command2_, command1_);
   setTabOrder(command1_, richTextBox1_);
+  applyAccessibleNames(*this, helpWindowAccessibleNames());
   ownWindowHadFocus_ = QGuiApplication::focusWindow() != nullptr;
   connect(qGuiApp, &QGuiApplication::focusWindowChanged, this, &FrmHelp::focusWindowChanged);
 }

@@ -1,27 +1,16 @@
 // The main window without a mouse: every control has a name for assistive
 // technology, Tab reaches every control that acts, and the menus open and run
 // from the keyboard by their Alt letters.
-#include <QAction>
 #include <QApplication>
-#include <QComboBox>
 #include <QLineEdit>
-#include <QMenu>
-#include <QMenuBar>
-#include <QPushButton>
 #include <QTest>
 
+#include "accessiblecheck.h"
 #include "fakeplatform.h"
 #include "recordingwindow.h"
 #include "ui/accessiblenames.h"
 
 namespace {
-
-// Widgets Qt makes inside the controls, and the window's plain container.
-bool isControl(const QWidget* widget) {
-  const QString name = widget->objectName();
-  return !name.isEmpty() && !name.startsWith(QStringLiteral("qt_")) &&
-         name != QStringLiteral("client");
-}
 
 QString focusName() {
   const QWidget* focus = QApplication::focusWidget();
@@ -82,15 +71,14 @@ void MainWindowKeyboardTest::pressOnWindow(int key, Qt::KeyboardModifiers modifi
 }
 
 void MainWindowKeyboardTest::everyControlHasAnAccessibleName() {
-  QStringList unnamed;
-  for (const QWidget* widget : window_->findChildren<QWidget*>()) {
-    if (isControl(widget) && widget->accessibleName().trimmed().isEmpty()) {
-      unnamed << widget->objectName();
-    }
-  }
+  const QStringList unnamed = accessibility_test::unnamedControls(*window_);
   QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join(u' ')));
-  QCOMPARE(window_->findChild<QWidget*>(QStringLiteral("cls"))->accessibleName(),
-           QStringLiteral("Clear the name"));
+  const auto spoken = [this](const char* name) {
+    return accessibility_test::spokenName(window_->findChild<QWidget*>(QString::fromLatin1(name)));
+  };
+  QCOMPARE(spoken("cls"), QStringLiteral("Clear the name"));
+  QCOMPARE(spoken("cycleColors"), QStringLiteral("Cycle Colors"));
+  QCOMPARE(spoken("codeClick4"), QStringLiteral("Type ^4, blue"));
 }
 
 void MainWindowKeyboardTest::tableNamesOnlyControlsTheWindowHas() {
@@ -105,22 +93,10 @@ void MainWindowKeyboardTest::tabFromTheNameGoesToCloseThenReachesEveryControl() 
   pressOnWindow(Qt::Key_Tab);
   QCOMPARE(focusName(), QStringLiteral("close"));
 
-  QStringList reached{QStringLiteral("pureCode"), QStringLiteral("close")};
-  for (int step = 0; step < 40 && focusName() != QStringLiteral("pureCode"); ++step) {
-    pressOnWindow(Qt::Key_Tab);
-    reached << focusName();
-  }
-  QCOMPARE(focusName(), QStringLiteral("pureCode"));
-  QStringList missed;
-  for (const QWidget* widget : window_->findChildren<QWidget*>()) {
-    const bool acts = qobject_cast<const QPushButton*>(widget) != nullptr ||
-                      qobject_cast<const QComboBox*>(widget) != nullptr ||
-                      widget == window_->pureCodeEdit();
-    if (acts && !reached.contains(widget->objectName())) {
-      missed << widget->objectName();
-    }
-  }
+  window_->pureCodeEdit()->setFocus();
+  const QStringList missed = accessibility_test::controlsTabMisses(*window_);
   QVERIFY2(missed.isEmpty(), qPrintable(missed.join(u' ')));
+  QCOMPARE(focusName(), QStringLiteral("pureCode"));
 }
 
 void MainWindowKeyboardTest::altLetterRunsConfig() {
