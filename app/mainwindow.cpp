@@ -106,11 +106,16 @@ bool MainWindow::event(QEvent* event) {
       // window of the program: coming back from it keeps the focus where it was.
       leftForMessageBox_ = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
       break;
-    case QEvent::WindowActivate:
-      if (!std::exchange(leftForMessageBox_, false)) {
+    case QEvent::WindowActivate: {
+      // A box shown by a menu command leaves the focus with the menu bar (or
+      // nowhere): then the name takes it, as after any other window.
+      const QWidget* focus = focusWidget();
+      const bool focusInControls = focus != nullptr && centralWidget()->isAncestorOf(focus);
+      if (!std::exchange(leftForMessageBox_, false) || !focusInControls) {
         Form_Activate();
       }
       break;
+    }
     case QEvent::FocusIn:
       Form_GotFocus();
       break;

@@ -3,7 +3,9 @@
 // from the keyboard by their Alt letters.
 #include <QApplication>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QTest>
+#include <QTimer>
 
 #include "accessiblecheck.h"
 #include "fakeplatform.h"
@@ -42,6 +44,7 @@ class MainWindowKeyboardTest : public QObject {
   void altLetterRunsConfig();
   void altLettersOpenSavedAndExamples();
   void menusWithoutLettersAreReachedByArrowKeys();
+  void boxOfAMenuCommandGivesTheFocusBackToTheName();
 
  private:
   void pressOnWindow(int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier);
@@ -132,6 +135,32 @@ void MainWindowKeyboardTest::menusWithoutLettersAreReachedByArrowKeys() {
   // "A&bout.." inside Help answers to its letter.
   pressOnWindow(Qt::Key_B);
   QTRY_COMPARE(clicks(*window_), QStringList{QStringLiteral("About_Click")});
+}
+
+void MainWindowKeyboardTest::boxOfAMenuCommandGivesTheFocusBackToTheName() {
+  window_.reset();
+  testing_support::FakePlatform platform;
+  platform.settings.insert(QStringLiteral("Configuration/First Run"), QStringLiteral("1"));
+  app::MainWindow window(platform);
+  window.show();
+  window.activateWindow();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  // A real box, as the desktop shows it, answered with Enter once it is up.
+  platform.onMessage = [&window](const testing_support::FakePlatform::Message& message) {
+    QMessageBox box(QMessageBox::NoIcon, QString(), message.prompt, QMessageBox::Ok, &window);
+    QTimer::singleShot(50, &box, [&box] { QTest::keyClick(&box, Qt::Key_Return); });
+    box.exec();
+  };
+  // "Make name.cfg" from the keyboard; no game folder is set, so it says so.
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_X, Qt::AltModifier);
+  QTRY_VERIFY(QApplication::activePopupWidget() != nullptr);
+  QTest::keyClick(QApplication::activePopupWidget(), Qt::Key_Right);
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Return);
+  QTRY_COMPARE(platform.messages.size(), 1);
+  window.activateWindow();  // as the window manager does once the box is gone
+  QTRY_VERIFY(QApplication::activeWindow() == &window);
+  QApplication::processEvents();
+  QCOMPARE(QApplication::focusWidget(), window.pureCodeEdit());
 }
 
 QTEST_MAIN(MainWindowKeyboardTest)

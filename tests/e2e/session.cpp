@@ -54,6 +54,12 @@ Session::Session() : environment_(QProcessEnvironment::systemEnvironment()) {
   environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   environment_.remove(QStringLiteral("QT_SCALE_FACTOR"));
   process_.setProcessChannelMode(QProcess::ForwardedChannels);
+  // A user who has seen the first-run notice: the main window comes up at once.
+  QDir(home()).mkpath(QStringLiteral(".config/Tintra"));
+  QFile settings(settingsFile());
+  if (settings.open(QIODevice::WriteOnly)) {
+    settings.write("[Configuration]\nFirst Run=1\n");
+  }
 }
 
 Session::~Session() {
