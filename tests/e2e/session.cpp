@@ -165,13 +165,19 @@ void Session::locateMainWindow() {
   windowRect_ =
       QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
             values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
-  ASSERT_EQ(windowRect_.width(), kClientWidth) << "the main window has its designed width";
-  ASSERT_GT(windowRect_.height(), kClientHeight) << "a menu bar sits above the client area";
+  ASSERT_EQ(windowRect_.width(), kClientWidth * scale_) << "the main window has its designed width";
+  ASSERT_GT(windowRect_.height(), kClientHeight * scale_)
+      << "a menu bar sits above the client area";
 }
 
 QRect Session::clientRect() const {
-  return {windowRect_.left(), windowRect_.bottom() + 1 - kClientHeight, kClientWidth,
-          kClientHeight};
+  return {windowRect_.left(), windowRect_.bottom() + 1 - kClientHeight * scale_,
+          kClientWidth * scale_, kClientHeight * scale_};
+}
+
+void Session::setScale(int factor) {
+  scale_ = factor;
+  environment_.insert(QStringLiteral("QT_SCALE_FACTOR"), QString::number(factor));
 }
 
 void Session::typeText(const QString& text) const {

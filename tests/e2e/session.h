@@ -53,6 +53,11 @@ class Session {
   [[nodiscard]] QString workingFolder() const;
   [[nodiscard]] QString settingsFile() const;
   void prependToPath(const QString& folder);
+  // Starts tintra on a screen scaled by the factor (QT_SCALE_FACTOR), as at
+  // 200 % display scaling; the window's rectangles are then in scaled pixels.
+  // Call before start().
+  void setScale(int factor);
+  [[nodiscard]] int scale() const { return scale_; }
   void setEnvironment(const QString& name, const QString& value);
 
   // Starts tintra and waits for the main window, gives it the focus (there is
@@ -109,6 +114,7 @@ class Session {
   QProcess process_;
   QString windowId_;
   QRect windowRect_;
+  int scale_ = 1;
 };
 
 // A test with its own session, stopped at the end.
