@@ -123,6 +123,7 @@ void CodeEntryTest::activationPutsTheFocusInTheName() {
 
 void CodeEntryTest::messageBoxHandsTheFocusBackToTheButton() {
   testing_support::FakePlatform platform;
+  platform.settings.insert(QStringLiteral("Configuration/First Run"), QStringLiteral("1"));
   app::MainWindow window(platform);
   window.show();
   QVERIFY(QTest::qWaitForWindowActive(&window));

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -54,6 +55,15 @@ Session::Session() : environment_(QProcessEnvironment::systemEnvironment()) {
   environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   environment_.remove(QStringLiteral("QT_SCALE_FACTOR"));
   process_.setProcessChannelMode(QProcess::ForwardedChannels);
+  markFirstRunDone();
+}
+
+void Session::markFirstRunDone() const {
+  QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+  QFile file(settingsFile());
+  if (file.open(QIODevice::WriteOnly)) {
+    file.write("[Configuration]\nFirst Run=1\n");
+  }
 }
 
 Session::~Session() {

@@ -52,6 +52,9 @@ class Session {
   [[nodiscard]] QString home() const { return home_.path(); }
   [[nodiscard]] QString workingFolder() const;
   [[nodiscard]] QString settingsFile() const;
+  // Each session starts with a settings file in which the first-run notice
+  // was already shown, so the main window comes up at once.
+  void markFirstRunDone() const;
   void prependToPath(const QString& folder);
   void setEnvironment(const QString& name, const QString& value);
 
