@@ -5,6 +5,7 @@
 #include <QKeyEvent>
 #include <QLayout>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QScreen>
 #include <utility>
@@ -105,17 +106,20 @@ bool MainWindow::event(QEvent* event) {
       // A message box is part of the handler that showed it, not another
       // window of the program: coming back from it keeps the focus where it was.
       leftForMessageBox_ = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()) != nullptr;
+      // A menu command leaves the focus on the menu bar, which gives it back to
+      // nothing once the box has gone: treat that as no focus kept.
+      focusBeforeMessageBox_ =
+          leftForMessageBox_ && qobject_cast<QMenuBar*>(focusWidget()) == nullptr ? focusWidget()
+                                                                                  : nullptr;
       break;
-    case QEvent::WindowActivate: {
-      // A box shown by a menu command leaves the focus with the menu bar (or
-      // nowhere): then the name takes it, as after any other window.
-      const QWidget* focus = focusWidget();
-      const bool focusInControls = focus != nullptr && centralWidget()->isAncestorOf(focus);
-      if (!std::exchange(leftForMessageBox_, false) || !focusInControls) {
+    case QEvent::WindowActivate:
+      if (!std::exchange(leftForMessageBox_, false) || focusBeforeMessageBox_ == nullptr) {
         Form_Activate();
+      } else {
+        // Without a window manager Qt may not hand the focus back by itself.
+        focusBeforeMessageBox_->setFocus(Qt::ActiveWindowFocusReason);
       }
       break;
-    }
     case QEvent::FocusIn:
       Form_GotFocus();
       break;

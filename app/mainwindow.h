@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QMainWindow>
+#include <QPointer>
 
 #include "core/colorcodes.h"
 #include "platform/platform.h"
@@ -105,6 +106,7 @@ class MainWindow : public QMainWindow {
   core::PreviewCells cells_ = core::initialPreviewCells();
   bool centred_ = false;
   bool leftForMessageBox_ = false;
+  QPointer<QWidget> focusBeforeMessageBox_;
 };
 
 }  // namespace app

@@ -2,7 +2,7 @@
 # Quitting with Yes where a clipboard manager runs: tintra hands the name to
 # the manager and ends at once, and the name stays pasteable.
 #
-# Usage: xvfb-run -a clipboard_manager_e2e.sh path/to/tintra path/to/fakeclipboardmanager
+# Usage: tests/e2e/run-in-xvfb.sh tests/e2e/clipboard_manager_e2e.sh path/to/tintra path/to/fakeclipboardmanager
 set -uo pipefail
 
 source "$(dirname "$0")/e2e_lib.sh"

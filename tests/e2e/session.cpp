@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QPixmap>
 #include <QScreen>
@@ -54,11 +55,14 @@ Session::Session() : environment_(QProcessEnvironment::systemEnvironment()) {
   environment_.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("xcb"));
   environment_.remove(QStringLiteral("QT_SCALE_FACTOR"));
   process_.setProcessChannelMode(QProcess::ForwardedChannels);
-  // A user who has seen the first-run notice: the main window comes up at once.
-  QDir(home()).mkpath(QStringLiteral(".config/Tintra"));
-  QFile settings(settingsFile());
-  if (settings.open(QIODevice::WriteOnly)) {
-    settings.write("[Configuration]\nFirst Run=1\n");
+  markFirstRunDone();
+}
+
+void Session::markFirstRunDone() const {
+  QDir().mkpath(QFileInfo(settingsFile()).absolutePath());
+  QFile file(settingsFile());
+  if (file.open(QIODevice::WriteOnly)) {
+    file.write("[Configuration]\nFirst Run=1\n");
   }
 }
 

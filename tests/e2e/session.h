@@ -52,6 +52,9 @@ class Session {
   [[nodiscard]] QString home() const { return home_.path(); }
   [[nodiscard]] QString workingFolder() const;
   [[nodiscard]] QString settingsFile() const;
+  // Each session starts with a settings file in which the first-run notice
+  // was already shown, so the main window comes up at once.
+  void markFirstRunDone() const;
   void prependToPath(const QString& folder);
   // Starts tintra on a screen scaled by the factor (QT_SCALE_FACTOR), as at
   // 200 % display scaling; the window's rectangles are then in scaled pixels.

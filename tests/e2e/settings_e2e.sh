@@ -3,7 +3,7 @@
 # them: the real tintra in its own X server, driven with xdotool, read back
 # from the settings file, name.cfg and the clipboard (xclip).
 #
-# Usage: xvfb-run -a settings_e2e.sh path/to/tintra
+# Usage: tests/e2e/run-in-xvfb.sh tests/e2e/settings_e2e.sh path/to/tintra
 set -uo pipefail
 
 source "$(dirname "$0")/e2e_lib.sh"
