@@ -1,7 +1,8 @@
 // The preview at 100 %, 150 % and 200 % screen scaling: drawn at the scaled
 // resolution, each character keeps its place, size and shape, so the name
 // reads the same on a high-density screen, only sharper. The scaled drawings
-// are left in the test's folder as preview-1.5x.png and preview-2x.png.
+// are left beside the test program as preview-1.5x.png and preview-2x.png.
+#include <QCoreApplication>
 #include <QImage>
 #include <QTest>
 #include <QtMath>
@@ -100,7 +101,8 @@ void ScalingTest::previewKeepsItsProportions() {
   app::PreviewPanel& panel = *window.previewPanel();
   const QImage plain = drawPreview(panel, 1.0);
   const QImage scaled = drawPreview(panel, scale);
-  scaled.save(QStringLiteral("preview-%1x.png").arg(scale));
+  scaled.save(QCoreApplication::applicationDirPath() +
+              QStringLiteral("/preview-%1x.png").arg(scale));
 
   int drawn = 0;
   Ink plainTotal;
