@@ -31,7 +31,8 @@ int FakePlatform::messageBox(const QString& prompt, int style, const QString& ti
     return scriptedAnswers.takeFirst();
   }
   const int buttons = style % 16;
-  const bool hasYes = buttons == platform::style::kYesNo || buttons == platform::style::kYesNoCancel;
+  const bool hasYes =
+      buttons == platform::style::kYesNo || buttons == platform::style::kYesNoCancel;
   return hasYes ? platform::answer::kYes : platform::answer::kOk;
 }
 
@@ -42,7 +43,9 @@ void FakePlatform::sendKeys(const QString& keys) {
   }
 }
 
-void FakePlatform::setClipboardText(const QString& text) { clipboardTexts << text; }
+void FakePlatform::setClipboardText(const QString& text) {
+  clipboardTexts << text;
+}
 
 void FakePlatform::launchProgram(const QString& program, const QStringList& arguments) {
   launches << Launch{program, arguments};
