@@ -133,6 +133,11 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
   if (watched == pureCode_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     pureCode_KeyDown(keyCodeOf(key->key()), static_cast<int>(key->modifiers().toInt()));
+    // Alt with a letter that is no menu's Alt letter (Alt+H, say) is a missed
+    // menu command, not typing: it must not put the letter into the name.
+    if (key->modifiers().testFlag(Qt::AltModifier) && !key->text().isEmpty()) {
+      return true;
+    }
   }
   return QMainWindow::eventFilter(watched, event);
 }

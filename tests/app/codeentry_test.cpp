@@ -34,6 +34,7 @@ class CodeEntryTest : public QObject {
   void activationPutsTheFocusInTheName();
   void messageBoxHandsTheFocusBackToTheButton();
   void tabOrderStartsWithTheNameThenClose();
+  void altWithALetterOfNoMenuTypesNothing();
 };
 
 void CodeEntryTest::clsEmptiesTheNameAndFocusesIt() {
@@ -152,6 +153,15 @@ void CodeEntryTest::tabOrderStartsWithTheNameThenClose() {
   app::MainWindow window(platform);
   QCOMPARE(window.pureCodeEdit()->nextInFocusChain(),
            window.findChild<QWidget*>(QStringLiteral("close")));
+}
+
+void CodeEntryTest::altWithALetterOfNoMenuTypesNothing() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.setName(QStringLiteral("ab"));
+  QTest::keyClick(window.pureCodeEdit(), Qt::Key_H, Qt::AltModifier);
+  QTest::keyClick(window.pureCodeEdit(), Qt::Key_C);
+  QCOMPARE(window.name(), QStringLiteral("abc"));
 }
 
 QTEST_MAIN(CodeEntryTest)
