@@ -3,9 +3,11 @@
 #include "app/mainwindow.h"
 #include "data/appicon.h"
 #include "platform/qtplatform.h"
+#include "ui/leanstyle.h"
 
 int main(int argc, char* argv[]) {
   QApplication application(argc, argv);
+  QApplication::setStyle(new ui::LeanStyle);
   appdata::setUpDesktopIdentity();
   platform::QtPlatform platform;
   app::MainWindow window(platform);
