@@ -19,7 +19,6 @@ trap cleanup EXIT
 
 fail() {
   echo "FAIL: $*" >&2
-  import -window root /tmp/e2e/fail.png 2>/dev/null || true
   echo "links opened:" >&2
   cat "$tmp/opened.log" >&2 2>/dev/null || true
   exit 1
