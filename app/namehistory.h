@@ -21,8 +21,8 @@ struct NameState {
 
 class NameHistory {
  public:
-  // Characters the history may keep: 32 Mi (64 MiB of text), so 32 steps of a
-  // name of a million characters, and practically no limit for real names.
+  // Characters the history may keep: 32 Mi (64 MiB of text), so some 30 steps
+  // of a name of a million characters, and practically no limit for real names.
   static constexpr qsizetype kDefaultBudget = qsizetype{32} << 20;
 
   explicit NameHistory(qsizetype budget = kDefaultBudget) : budget_(budget) {}
