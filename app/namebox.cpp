@@ -49,13 +49,13 @@ void NameBox::startHistory() {
 
 void NameBox::undoStep() {
   if (std::optional<NameState> previous = history_.undo(state())) {
-    show(*previous);
+    showState(*previous);
   }
 }
 
 void NameBox::redoStep() {
   if (std::optional<NameState> next = history_.redo(state())) {
-    show(*next);
+    showState(*next);
   }
 }
 
@@ -98,7 +98,7 @@ NameState NameBox::state() const {
   return {text(), cursor, anchor};
 }
 
-void NameBox::show(const NameState& state) {
+void NameBox::showState(const NameState& state) {
   {
     const QScopedValueRollback<bool> assigning(assigning_, true);
     setText(state.text);

@@ -17,7 +17,8 @@ namespace app {
 // (a run of typed characters, a run of Backspaces, a paste on its own, a caret
 // move ends a step), and each program-made change is one step. Ctrl+Z and
 // Ctrl+Shift+Z (the platform's Undo and Redo keys) and the context menu's Undo
-// and Redo walk this history.
+// and Redo walk this history. (QLineEdit's own undo() and redo() slots do
+// not: they see only the typing since the last assignment.)
 class NameBox : public QLineEdit {
   Q_OBJECT
 
@@ -54,7 +55,7 @@ class NameBox : public QLineEdit {
   enum class Edit { None, Typed, TypedOver, Backspaced, Deleted, SelectionDeleted, Other };
 
   [[nodiscard]] NameState state() const;
-  void show(const NameState& state);
+  void showState(const NameState& state);
   void endStep();
   void textEdited();
   void caretMoved();
