@@ -47,6 +47,8 @@ void MainWindow::Form_Load() {
   resetPreview();
   pureCode_Change();
   runSettingsStartup();
+  // The name start-up leaves in the box is as far back as undo goes.
+  pureCode_->startHistory();
 }
 
 // Start-up step 5, the last one before the window is first shown: load the
@@ -70,7 +72,7 @@ QString MainWindow::name() const {
 }
 
 void MainWindow::setName(const QString& name) {
-  pureCode_->setText(name);
+  pureCode_->assignName(name);
 }
 
 QString MainWindow::fromColText() const {

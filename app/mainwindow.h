@@ -3,12 +3,12 @@
 #include <QMainWindow>
 #include <QPointer>
 
+#include "app/namebox.h"
 #include "core/colorcodes.h"
 #include "platform/platform.h"
 #include "settings/globalvars.h"
 
 class QComboBox;
-class QLineEdit;
 class QPushButton;
 
 namespace app {
@@ -26,11 +26,11 @@ class MainWindow : public QMainWindow {
  public:
   explicit MainWindow(platform::Platform& platform, QWidget* parent = nullptr);
 
-  // The coded name: the text of pureCode. Assigning it re-renders the preview
-  // before it returns.
+  // The coded name: the text of pureCode. Assigning it is one undo step of
+  // the box (NameBox::assignName) and re-renders the preview before it returns.
   [[nodiscard]] QString name() const;
   void setName(const QString& name);
-  [[nodiscard]] QLineEdit* pureCodeEdit() const { return pureCode_; }
+  [[nodiscard]] NameBox* pureCodeEdit() const { return pureCode_; }
 
   [[nodiscard]] QString fromColText() const;
   [[nodiscard]] QString toColText() const;
@@ -97,7 +97,7 @@ class MainWindow : public QMainWindow {
   platform::Platform& platform_;
   settings::GlobalVars globals_;  // the in-memory settings, filled at start-up
   ColorLegend* legend_ = nullptr;
-  QLineEdit* pureCode_ = nullptr;
+  NameBox* pureCode_ = nullptr;
   QPushButton* clsButton_ = nullptr;
   QComboBox* fromCol_ = nullptr;
   QComboBox* toCol_ = nullptr;

@@ -83,7 +83,7 @@ void MainWindow::setupClientArea() {
 void MainWindow::setupCodeFrame(QWidget* client) {
   QGroupBox* frame = makeFrame(client, QStringLiteral("Frame2"), QStringLiteral(" Code "),
                                twipsRect(120, 1320, 4935, 735));
-  pureCode_ = new QLineEdit(QStringLiteral("^1T^2a^3r^4n^5w^6i^7c^8k^1!^2!^3!^4!"), frame);
+  pureCode_ = new NameBox(QStringLiteral("^1T^2a^3r^4n^5w^6i^7c^8k^1!^2!^3!^4!"), frame);
   pureCode_->setObjectName(QStringLiteral("pureCode"));
   pureCode_->setMaxLength(std::numeric_limits<int>::max());
   pureCode_->setGeometry(twipsRect(120, 240, 4215, 375));

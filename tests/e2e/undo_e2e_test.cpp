@@ -1,0 +1,41 @@
+// Undo in the real program: a one-click change of the name is taken back with
+// Ctrl+Z in the name box and brought back with Ctrl+Shift+Z.
+#include "previewpixels.h"
+#include "session.h"
+
+namespace e2e {
+namespace {
+
+constexpr QRgb kRed = 0xFF0000u;
+constexpr QRgb kWhite = 0xFFFFFFu;
+
+// The centre of "Strip Color Codes", in twips of the client area.
+const QPoint kStripCodes(5160 + 120 + 847, 120 + 720 + 187);
+
+bool hasInk(const QImage& client, int cell, QRgb colour) {
+  return inkOf(client, cell, colour).pixels >= 10;
+}
+
+}  // namespace
+
+TEST_F(E2eTest, CtrlZInTheNameBringsBackWhatStripColorCodesTookAway) {
+  const QString coded = QStringLiteral("^1Tin ^2tra");
+  session.start();
+  session.pressKeys(QStringLiteral("ctrl+a"));
+  session.typeText(coded);
+  session.clickTwips(kStripCodes.x(), kStripCodes.y());
+  session.waitForClient([](const QImage& image) { return hasInk(image, 0, kWhite); });
+  ASSERT_EQ(session.readName(), QStringLiteral("Tintra"));
+
+  // readName left the focus in the box, as a click into it would.
+  session.pressKeys(QStringLiteral("ctrl+z"));
+  const QImage client =
+      session.waitForClient([](const QImage& image) { return hasInk(image, 0, kRed); });
+  EXPECT_TRUE(hasInk(client, 0, kRed)) << "the T is red again";
+  EXPECT_EQ(session.readName(), coded);
+
+  session.pressKeys(QStringLiteral("ctrl+shift+z"));
+  EXPECT_EQ(session.readName(), QStringLiteral("Tintra"));
+}
+
+}  // namespace e2e
