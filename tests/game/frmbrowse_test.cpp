@@ -25,6 +25,15 @@ QStringList texts(const QListWidget* list) {
   return out;
 }
 
+// Drives labelled with their own folders, as the mounted file systems are.
+QList<game::Drive> drives(const QStringList& folders) {
+  QList<game::Drive> list;
+  for (const QString& folder : folders) {
+    list.append({folder, folder});
+  }
+  return list;
+}
+
 void touch(const QString& path) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -59,8 +68,7 @@ struct Browse : ::testing::Test {
     touch(gameFolder + QStringLiteral("/VeldmarkMP.exe"));
     touch(gameFolder + QStringLiteral("/veldmark.exe"));
     touch(gameFolder + QStringLiteral("/readme.txt"));
-    window = std::make_unique<game::FrmBrowse>(platform, globals,
-                                               QStringList{QStringLiteral("/"), root.path()});
+    window = std::make_unique<game::FrmBrowse>(platform, globals, drives({"/", root.path()}));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
   }
   template <typename T>
@@ -151,8 +159,7 @@ TEST_F(Browse, AFolderThatCannotBeReadIsReportedAndTheListsStayUsable) {
 
 TEST_F(Browse, ADriveThatCannotBeReadKeepsTheDriveListWhereItWas) {
   const QString missing = root.filePath(QStringLiteral("unplugged"));
-  window = std::make_unique<game::FrmBrowse>(platform, globals,
-                                             QStringList{QStringLiteral("/"), missing});
+  window = std::make_unique<game::FrmBrowse>(platform, globals, drives({"/", missing}));
   window->setAttribute(Qt::WA_DeleteOnClose, false);
   auto* drive1 = child<QComboBox>("Drive1");
   const QString before = window->folder();
