@@ -1,6 +1,5 @@
 #include "game/gamedrives.h"
 
-#include <QCollator>
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
@@ -71,13 +70,25 @@ class DriveList {
   QSet<QString> labels_;
 };
 
-// The folders directly in folder, in natural order (app ids as numbers), at
-// most kMaxPrefixesPerFolder of them.
+bool isNumber(const QString& name) {
+  return !name.isEmpty() &&
+         std::all_of(name.begin(), name.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// Steam's app ids as numbers (480 before 2357570), other names alphabetically.
+bool comesBefore(const QString& a, const QString& b) {
+  if (isNumber(a) && isNumber(b) && a.size() != b.size()) {
+    return a.size() < b.size();
+  }
+  const int order = a.compare(b, Qt::CaseInsensitive);
+  return order != 0 ? order < 0 : a < b;
+}
+
+// The folders directly in folder, in that order, at most
+// kMaxPrefixesPerFolder of them.
 QStringList prefixNames(const QString& folder) {
-  QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot);
-  QCollator collator;
-  collator.setNumericMode(true);
-  std::sort(names.begin(), names.end(), collator);
+  QStringList names = QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::NoSort);
+  std::sort(names.begin(), names.end(), comesBefore);
   return names.mid(0, kMaxPrefixesPerFolder);
 }
 
