@@ -104,6 +104,18 @@ TEST_F(Browse, ActivatingAFolderInTheListOpensIt) {
   EXPECT_TRUE(texts(child<QListWidget>("File1")).isEmpty());
 }
 
+TEST_F(Browse, HiddenFoldersAreListedAfterTheOthers) {
+  for (const char* name : {".wine", "alpha", ".cache", "Zeta"}) {
+    ASSERT_TRUE(QDir(root.path()).mkdir(QString::fromLatin1(name)));
+  }
+  ASSERT_TRUE(window->openFolder(root.path()));
+  const QStringList listed = texts(child<QListWidget>("Dir1"));
+  EXPECT_EQ(
+      listed.mid(listed.indexOf(QDir(root.path()).dirName()) + 1),
+      QStringList({QStringLiteral("alpha"), QStringLiteral("Veldmark Gold"), QStringLiteral("Zeta"),
+                   QStringLiteral(".cache"), QStringLiteral(".wine")}));
+}
+
 TEST_F(Browse, SetLocationWithoutTheExecutableSelectedStoresNothing) {
   ASSERT_TRUE(window->openFolder(gameFolder));
   window->Command1_Click();
