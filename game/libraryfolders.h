@@ -10,7 +10,7 @@
 namespace game {
 
 // Files larger than this are not read: a real list is a few kilobytes.
-inline constexpr qint64 kLibraryFoldersMaxBytes = 1024 * 1024;
+inline constexpr qint64 kLibraryFoldersMaxBytes = qint64{1024} * 1024;
 // At most this many libraries are taken from one file.
 inline constexpr qsizetype kLibraryFoldersMaxPaths = 64;
 

@@ -97,7 +97,7 @@ struct GameDrives : ::testing::Test {
 
   // The drive list as the unprivileged user sees it (permissions do not
   // stop root), one "label = folder" a line.
-  QStringList drives(const QProcessEnvironment& environment = {}) const {
+  [[nodiscard]] QStringList drives(const QProcessEnvironment& environment = {}) const {
     const QString out = outDir.filePath(QStringLiteral("drives.txt"));
     QFile::remove(out);
     const int result = testing_support::runUnprivileged([&] {
