@@ -64,7 +64,17 @@ std::optional<QString> unreadableReason(const QString& folder) {
 }
 
 QStringList subfolders(const QString& folder) {
-  return QDir(folder).entryList(QDir::Dirs | QDir::NoDotAndDotDot, QDir::Name | QDir::IgnoreCase);
+  const QDir dir(folder);
+  const QDir::SortFlags order = QDir::Name | QDir::IgnoreCase;
+  const QStringList shown = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, order);
+  QStringList all = shown;
+  for (const QString& name :
+       dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, order)) {
+    if (!shown.contains(name)) {
+      all << name;
+    }
+  }
+  return all;
 }
 
 QStringList gameExecutables(const QString& folder) {

@@ -27,7 +27,8 @@ inline const QString kGameExecutable = QStringLiteral("VELDMARKMP.EXE");
 // Why a folder cannot be opened, or nullopt when it can.
 [[nodiscard]] std::optional<QString> unreadableReason(const QString& folder);
 
-// The names of the folders in folder, sorted; hidden ones left out.
+// The names of the folders in folder, sorted, the hidden ones (".wine")
+// after the others so that any folder can be reached.
 [[nodiscard]] QStringList subfolders(const QString& folder);
 // The files in folder named like the game's executable, in any case.
 [[nodiscard]] QStringList gameExecutables(const QString& folder);

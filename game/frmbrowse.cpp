@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QListWidget>
+#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -34,21 +35,18 @@ QString indentFor(qsizetype depth) {
 }  // namespace
 
 FrmBrowse::FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals,
-                     QStringList drives, QWidget* parent)
-    : QWidget(parent, Qt::Window),
-      platform_(platform),
-      globals_(globals),
-      drives_(std::move(drives)) {
+                     const QList<Drive>& drives, QWidget* parent)
+    : QWidget(parent, Qt::Window), platform_(platform), globals_(globals) {
   setObjectName(QStringLiteral("frmBrowse"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kTitle);
   setupLists();
   setupButtons();
   ui::applyAccessibleNames(*this, ui::browseWindowAccessibleNames());
-  fillDrives();
+  fillDrives(drives);
   const QString current = folderPath(QDir::currentPath());
-  if (unreadableReason(current) || driveOf(current, drives_).isEmpty()) {
-    folder_ = drives_.value(0, QDir::rootPath());
+  if (unreadableReason(current) || driveOf(current, driveFolders_).isEmpty()) {
+    folder_ = driveFolders_.value(0, QDir::rootPath());
   } else {
     folder_ = current;
   }
@@ -87,9 +85,10 @@ void FrmBrowse::setupButtons() {
   connect(closeButton_, &QPushButton::clicked, this, &FrmBrowse::close_Click);
 }
 
-void FrmBrowse::fillDrives() {
-  for (const QString& drive : drives_) {
-    drive1_->addItem(QDir::toNativeSeparators(drive), drive);
+void FrmBrowse::fillDrives(const QList<Drive>& drives) {
+  for (const Drive& drive : drives) {
+    drive1_->addItem(drive.label, drive.folder);
+    driveFolders_ << drive.folder;
   }
 }
 
@@ -106,7 +105,7 @@ bool FrmBrowse::openFolder(const QString& path) {
 
 void FrmBrowse::fillFolderList() {
   const QSignalBlocker blocker(drive1_);
-  drive1_->setCurrentIndex(drive1_->findData(driveOf(folder_, drives_)));
+  drive1_->setCurrentIndex(drive1_->findData(driveOf(folder_, driveFolders_)));
   dir1_->clear();
   const QStringList chain = folderChain(folder_);
   for (qsizetype depth = 0; depth < chain.size(); ++depth) {
@@ -129,7 +128,7 @@ void FrmBrowse::Drive1_Change() {
   const QString drive = drive1_->currentData().toString();
   if (!openFolder(drive)) {
     const QSignalBlocker blocker(drive1_);
-    drive1_->setCurrentIndex(drive1_->findData(driveOf(folder_, drives_)));
+    drive1_->setCurrentIndex(drive1_->findData(driveOf(folder_, driveFolders_)));
   }
 }
 
@@ -170,7 +169,11 @@ void FrmBrowse::tellUnreadable(const QString& path, const QString& reason) {
 FrmBrowse* showBrowse(platform::Platform& platform, settings::GlobalVars& globals, QWidget* owner) {
   auto* window = findOpenWindow<FrmBrowse>(QStringLiteral("frmBrowse"));
   if (window == nullptr) {
-    window = new FrmBrowse(platform, globals, mountedDrives(), owner);
+    // Looked for each time the window opens, not at start-up: prefixes come
+    // and go while the program runs.
+    window = new FrmBrowse(platform, globals,
+                           gameDrives(QDir::homePath(), QProcessEnvironment::systemEnvironment()),
+                           owner);
   }
   platform.showWindow(window);
   return window;

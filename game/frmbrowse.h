@@ -5,6 +5,7 @@
 #include <QStringList>
 #include <QWidget>
 
+#include "game/gamedrives.h"
 #include "settings/globalvars.h"
 
 class QComboBox;
@@ -21,9 +22,9 @@ class FrmBrowse : public QWidget {
   Q_OBJECT
 
  public:
-  // drives: the roots offered in the drive list; the lists start at the
+  // drives: the places offered in the drive list; the lists start at the
   // process's current folder (or the first drive when it cannot be read).
-  FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals, QStringList drives,
+  FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals, const QList<Drive>& drives,
             QWidget* parent = nullptr);
 
   // The folder open in the folder list.
@@ -40,14 +41,14 @@ class FrmBrowse : public QWidget {
  private:
   void setupLists();
   void setupButtons();
-  void fillDrives();
+  void fillDrives(const QList<Drive>& drives);
   void fillFolderList();
   void Dir1_Activated(QListWidgetItem* item);
   void tellUnreadable(const QString& path, const QString& reason);
 
   platform::Platform& platform_;
   settings::GlobalVars& globals_;
-  QStringList drives_;
+  QStringList driveFolders_;  // the drive list's folders, in its order
   QString folder_;
   QComboBox* drive1_ = nullptr;
   QListWidget* dir1_ = nullptr;

@@ -45,8 +45,8 @@ void WindowsKeyboardTest::everyControlIsNamedAndReachedByTab() {
     shown = std::make_unique<ui::FrmConfig>(platform_, globals_);
     names = ui::configWindowAccessibleNames();
   } else if (window == QStringLiteral("frmBrowse")) {
-    shown =
-        std::make_unique<game::FrmBrowse>(platform_, globals_, QStringList{QStringLiteral("/")});
+    const QList<game::Drive> drives{{QStringLiteral("/"), QStringLiteral("/")}};
+    shown = std::make_unique<game::FrmBrowse>(platform_, globals_, drives);
     names = ui::browseWindowAccessibleNames();
   } else if (window == QStringLiteral("frmHelp")) {
     shown = std::make_unique<ui::FrmHelp>(platform_);

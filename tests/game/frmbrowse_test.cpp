@@ -25,6 +25,15 @@ QStringList texts(const QListWidget* list) {
   return out;
 }
 
+// Drives labelled with their own folders, as the mounted file systems are.
+QList<game::Drive> drives(const QStringList& folders) {
+  QList<game::Drive> list;
+  for (const QString& folder : folders) {
+    list.append({folder, folder});
+  }
+  return list;
+}
+
 void touch(const QString& path) {
   QFile file(path);
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
@@ -59,8 +68,7 @@ struct Browse : ::testing::Test {
     touch(gameFolder + QStringLiteral("/VeldmarkMP.exe"));
     touch(gameFolder + QStringLiteral("/veldmark.exe"));
     touch(gameFolder + QStringLiteral("/readme.txt"));
-    window = std::make_unique<game::FrmBrowse>(platform, globals,
-                                               QStringList{QStringLiteral("/"), root.path()});
+    window = std::make_unique<game::FrmBrowse>(platform, globals, drives({"/", root.path()}));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
   }
   template <typename T>
@@ -94,6 +102,18 @@ TEST_F(Browse, ActivatingAFolderInTheListOpensIt) {
   emit dir1->itemActivated(found.front());
   EXPECT_EQ(window->folder(), gameFolder + QStringLiteral("/main"));
   EXPECT_TRUE(texts(child<QListWidget>("File1")).isEmpty());
+}
+
+TEST_F(Browse, HiddenFoldersAreListedAfterTheOthers) {
+  for (const char* name : {".wine", "alpha", ".cache", "Zeta"}) {
+    ASSERT_TRUE(QDir(root.path()).mkdir(QString::fromLatin1(name)));
+  }
+  ASSERT_TRUE(window->openFolder(root.path()));
+  const QStringList listed = texts(child<QListWidget>("Dir1"));
+  EXPECT_EQ(
+      listed.mid(listed.indexOf(QDir(root.path()).dirName()) + 1),
+      QStringList({QStringLiteral("alpha"), QStringLiteral("Veldmark Gold"), QStringLiteral("Zeta"),
+                   QStringLiteral(".cache"), QStringLiteral(".wine")}));
 }
 
 TEST_F(Browse, SetLocationWithoutTheExecutableSelectedStoresNothing) {
@@ -151,8 +171,7 @@ TEST_F(Browse, AFolderThatCannotBeReadIsReportedAndTheListsStayUsable) {
 
 TEST_F(Browse, ADriveThatCannotBeReadKeepsTheDriveListWhereItWas) {
   const QString missing = root.filePath(QStringLiteral("unplugged"));
-  window = std::make_unique<game::FrmBrowse>(platform, globals,
-                                             QStringList{QStringLiteral("/"), missing});
+  window = std::make_unique<game::FrmBrowse>(platform, globals, drives({"/", missing}));
   window->setAttribute(Qt::WA_DeleteOnClose, false);
   auto* drive1 = child<QComboBox>("Drive1");
   const QString before = window->folder();
