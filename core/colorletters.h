@@ -73,7 +73,8 @@ struct ColoredLetters {
 // colour of the letter before it; the part's first and last letters also
 // differ from the nearest letters drawn before and after the part. Spaces do
 // not count as neighbours.
-// randomLetters("ab", 0, 0, generator).text == "^4a^1b" for one generator.
+// QRandomGenerator random(7);
+// randomLetters("abc", 0, 0, random) == ColoredLetters{"^4a^5b^1c", 0, 9}
 [[nodiscard]] ColoredLetters randomLetters(const QString& name, qsizetype start, qsizetype length,
                                            QRandomGenerator& random);
 

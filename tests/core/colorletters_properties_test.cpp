@@ -381,3 +381,23 @@ TEST(ColorLettersProperties, RandomPartDiffersFromItsNeighbours) {
 }
 
 }  // namespace
+
+// A name of a million characters is read a bounded number of times, so every
+// pattern finishes quickly whatever the selection.
+TEST(ColorLettersMillionCharacters, RainbowOfTheWholeName) {
+  const QString name = QStringLiteral("^1a b^^9").repeated(125000);
+  const core::ColoredLetters result = core::rainbowLetters(name, 0, 0);
+  // Each piece draws "a", "b" and a caret: three letters, three codes.
+  EXPECT_EQ(result.text.size(), 125000 * 9);
+  EXPECT_EQ(result.length, result.text.size());
+}
+
+TEST(ColorLettersMillionCharacters, FadeAndRandomOfAPartInTheMiddle) {
+  const QString name = QString(1000000, u'x');
+  const auto faded = core::fadeLetters(name, 1000, 998000, 1, 6);
+  ASSERT_TRUE(faded.has_value());
+  EXPECT_EQ(faded->text.size(), 1000000 + 3 * 2);  // Red, Pink, and white again
+  QRandomGenerator random(1);
+  const core::ColoredLetters result = core::randomLetters(name, 1000, 998000, random);
+  EXPECT_EQ(result.text.size(), 1000000 + 2 * 998000 + 2);
+}

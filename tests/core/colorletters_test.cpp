@@ -44,6 +44,10 @@ std::optional<core::ColoredLetters> apply(const LettersCase& c) {
   return std::nullopt;
 }
 
+void PrintTo(const LettersCase& c, std::ostream* out) {
+  *out << c.guard;
+}
+
 class ColorLetters : public testing::TestWithParam<LettersCase> {};
 
 TEST_P(ColorLetters, GivesTheNameAndThePartToSelect) {
@@ -127,6 +131,12 @@ TEST(ColorLetters, CodesOutsideOneToEightLeaveTheNameAlone) {
     EXPECT_EQ(core::alternateLetters(name, 0, 0, from, to), std::nullopt) << from << ' ' << to;
     EXPECT_EQ(core::fadeLetters(name, 0, 0, from, to), std::nullopt) << from << ' ' << to;
   }
+}
+
+TEST(ColorLetters, RandomOfTheHeadersExample) {
+  QRandomGenerator random(7);
+  EXPECT_EQ(core::randomLetters(QStringLiteral("abc"), 0, 0, random),
+            (core::ColoredLetters{QStringLiteral("^4a^5b^1c"), 0, 9}));
 }
 
 TEST(ColorLetters, RandomFollowsItsGenerator) {
