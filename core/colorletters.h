@@ -1,5 +1,5 @@
 // Color Letters: give each letter of a name, or of a selected part of it, its
-// own colour in one of four patterns.
+// own colour in one of four patterns. Pure functions like the rewrites.
 //
 // The part is the selection, or the whole name when nothing is selected.
 // It is widened to whole characters: a selection that starts or ends inside
@@ -26,7 +26,10 @@
 //
 // Selections are given as QLineEdit gives them, in UTF-16 code units: a start
 // and a length, with a length of 0 (or less) for no selection. A selection
-// reaching past the name is cut to it.
+// reaching past the name is cut to it. A caller passes selectionStart() and
+// selectionLength(), then sets the text and setSelection(start, length) of the
+// result, so the next pattern recolours the same letters. An empty part gives
+// back a length of 0, which would stand for the whole name next time.
 #pragma once
 
 #include <QRandomGenerator>

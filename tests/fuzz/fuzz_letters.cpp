@@ -1,3 +1,4 @@
+#include <array>
 #include <cstdlib>
 #include <optional>
 
@@ -24,6 +25,21 @@ QStringList drawnLetters(const QString& name) {
   return letters;
 }
 
+// Each byte one piece of a small alphabet where the rules bite (carets,
+// digits, spaces, surrogate halves), so short inputs reach the edges.
+QString nameFromPieces(const std::uint8_t* data, std::size_t size) {
+  static const std::array<QString, 6> pieces = {QStringLiteral("^"),    QStringLiteral(" "),
+                                                QStringLiteral("a"),    QString(QChar(0xD83D)),
+                                                QString(QChar(0xDE00)), QStringLiteral("0")};
+  QString name;
+  for (std::size_t index = 0; index < size; ++index) {
+    const int piece = data[index] % 16;
+    name += piece < 6 ? pieces.at(static_cast<std::size_t>(piece))
+                      : QString(QChar(u'1' + (piece - 6) % 9));
+  }
+  return name;
+}
+
 std::optional<core::ColoredLetters> colorLetters(int pattern, const QString& name, qsizetype start,
                                                  qsizetype length, int fromCode, int toCode) {
   switch (pattern) {
@@ -38,8 +54,9 @@ std::optional<core::ColoredLetters> colorLetters(int pattern, const QString& nam
 
 }  // namespace
 
-// Header: pattern, from-code, to-code, then start and length as one byte each,
-// so selections land inside short names; the rest is the name.
+// Header: pattern (its high bit: the name as UTF-16 code units, else as
+// pieces), from-code, to-code, then start and length as one byte each, so
+// selections land inside short names; the rest is the name.
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   if (size < 5) {
     return 0;
@@ -49,7 +66,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const int toCode = data[2] % 10;
   const qsizetype start = static_cast<qsizetype>(data[3]) - 1;
   const qsizetype length = data[4];
-  const QString name = nameFromBytes(data + 5, size - 5);
+  const QString name = (data[0] & 0x80) != 0 ? nameFromBytes(data + 5, size - 5)
+                                             : nameFromPieces(data + 5, size - 5);
 
   std::optional<core::ColoredLetters> result;
   if (pattern == 3) {
