@@ -48,5 +48,6 @@ constexpr int kDarkGreyIndex = 8;
 
 }  // namespace core
 
+#include "core/colorletters.h"
 #include "core/preview.h"
 #include "core/rewrites.h"

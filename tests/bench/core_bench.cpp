@@ -1,4 +1,5 @@
-// Render and each rewrite on a 40-character name and on a 1 MB name. A
+// Render, each rewrite and Color Letters on a 40-character name and on a 1 MB
+// name (Color Letters also on a quarter of it, to show the time is linear). A
 // character counts as one byte, as in the game's single-byte names, so the
 // bytes_per_second column reads as characters per second.
 #include <benchmark/benchmark.h>
@@ -53,7 +54,27 @@ void replace(benchmark::State& state, const QString& name) {
   });
 }
 
+void rainbow(benchmark::State& state, const QString& name) {
+  measure(state, name,
+          [](const QString& text) { benchmark::DoNotOptimize(core::rainbowLetters(text, 0, 0)); });
+}
+
+void fade(benchmark::State& state, const QString& name) {
+  measure(state, name, [](const QString& text) {
+    benchmark::DoNotOptimize(core::fadeLetters(text, 0, 0, 1, 6));
+  });
+}
+
+// A selection in the middle: the text around it is read as well.
+void randomMiddle(benchmark::State& state, const QString& name) {
+  QRandomGenerator random(1);
+  measure(state, name, [&random](const QString& text) {
+    benchmark::DoNotOptimize(core::randomLetters(text, text.size() / 4, text.size() / 2, random));
+  });
+}
+
 const QString kShortName = mixedName(kShort);
+const QString kQuarterName = mixedName(kMegabyte / 4);
 const QString kLongName = mixedName(kMegabyte);
 const QString kLongCodes = codesOnly(kMegabyte);
 
@@ -68,3 +89,11 @@ BENCHMARK_CAPTURE(strip, name40, kShortName);
 BENCHMARK_CAPTURE(strip, mixed1MB, kLongName);
 BENCHMARK_CAPTURE(replace, name40, kShortName);
 BENCHMARK_CAPTURE(replace, mixed1MB, kLongName);
+BENCHMARK_CAPTURE(rainbow, name40, kShortName);
+BENCHMARK_CAPTURE(rainbow, mixed256kB, kQuarterName);
+BENCHMARK_CAPTURE(rainbow, mixed1MB, kLongName);
+BENCHMARK_CAPTURE(fade, name40, kShortName);
+BENCHMARK_CAPTURE(fade, mixed1MB, kLongName);
+BENCHMARK_CAPTURE(randomMiddle, name40, kShortName);
+BENCHMARK_CAPTURE(randomMiddle, mixed256kB, kQuarterName);
+BENCHMARK_CAPTURE(randomMiddle, mixed1MB, kLongName);

@@ -22,4 +22,9 @@ inline void PrintTo(const PreviewCell& cell, std::ostream* out) {
   *out << ", " << cell.pointSize << " pt, top " << cell.top << '}';
 }
 
+inline void PrintTo(const ColoredLetters& result, std::ostream* out) {
+  *out << '"' << result.text.toStdString() << "\" [" << result.start << ", +" << result.length
+       << ']';
+}
+
 }  // namespace core

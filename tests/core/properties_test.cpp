@@ -2,62 +2,13 @@
 // an alphabet rich in carets, digits and spaces, where the rules bite.
 #include <gtest/gtest.h>
 
-#include <random>
-
 #include "core/colorcodes.h"
 #include "printers.h"
+#include "randomnames.h"
 
 namespace {
 
 constexpr int kNamesPerProperty = 3000;
-
-class RandomNames {
- public:
-  explicit RandomNames(unsigned seed) : engine_(seed) {}
-
-  // Pieces are single characters except the surrogate pair of an emoji; a
-  // lone surrogate is in the alphabet too, as a text box may hold one.
-  QString next() {
-    static const QStringList pieces = {"^",
-                                       "^",
-                                       "^",
-                                       "^",
-                                       "1",
-                                       "2",
-                                       "3",
-                                       "4",
-                                       "5",
-                                       "6",
-                                       "7",
-                                       "8",
-                                       "9",
-                                       "0",
-                                       " ",
-                                       " ",
-                                       "a",
-                                       "z",
-                                       "Q",
-                                       "!",
-                                       "`",
-                                       "{",
-                                       "\u00e9",
-                                       "\u00df",
-                                       "\u00a0",
-                                       QString::fromUtf8("\U0001F600"),
-                                       QString(QChar(0xD800)),
-                                       QString(QChar(0xDC00))};
-    std::uniform_int_distribution<int> length(0, 40);
-    std::uniform_int_distribution<qsizetype> piece(0, pieces.size() - 1);
-    QString name;
-    for (int count = length(engine_); count > 0; --count) {
-      name += pieces.at(piece(engine_));
-    }
-    return name;
-  }
-
- private:
-  std::mt19937 engine_;
-};
 
 bool holdsAColorCode(const QString& name) {
   for (int position = 1; position <= name.size(); ++position) {
