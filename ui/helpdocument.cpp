@@ -1,5 +1,6 @@
 #include "ui/helpdocument.h"
 
+#include <QSet>
 #include <QTextBlock>
 #include <QTextCursor>
 #include <QTextDocument>
@@ -38,13 +39,36 @@ QString installedFamily(const QString& family) {
   return family;
 }
 
-QTextCharFormat qtFormat(const rtf::RtfCharFormat& format) {
+// QTextDocument files formats under a hash that leaves the font family out,
+// so each further family makes every insertion compare against all formats
+// that differ by family alone. A help file names a handful of fonts; text in
+// families beyond the first kMaxFontFamilies takes the viewer's font.
+constexpr qsizetype kMaxFontFamilies = 64;
+
+class FamilyLimit {
+ public:
+  bool admits(const QString& family) {
+    if (families_.contains(family)) {
+      return true;
+    }
+    if (families_.size() >= kMaxFontFamilies) {
+      return false;
+    }
+    families_.insert(family);
+    return true;
+  }
+
+ private:
+  QSet<QString> families_;
+};
+
+QTextCharFormat qtFormat(const rtf::RtfCharFormat& format, FamilyLimit& familyLimit) {
   QTextCharFormat result;
   result.setFontWeight(format.bold ? QFont::Bold : QFont::Normal);
   result.setFontItalic(format.italic);
   result.setFontUnderline(format.underline);
   result.setFontPointSize(format.halfPoints / 2.0);
-  if (!format.fontFamily.isEmpty()) {
+  if (!format.fontFamily.isEmpty() && familyLimit.admits(format.fontFamily)) {
     result.setFontFamilies({installedFamily(format.fontFamily)});
   }
   if (format.color) {
@@ -53,8 +77,13 @@ QTextCharFormat qtFormat(const rtf::RtfCharFormat& format) {
   return result;
 }
 
+// One edit block for the whole document: outside one, every insertion lays
+// out its paragraph again, which makes a long paragraph of many runs take
+// time that grows with the square of its length.
 void insertRich(QTextDocument& document, const rtf::RtfDocument& rich) {
   QTextCursor cursor(&document);
+  cursor.beginEditBlock();
+  FamilyLimit familyLimit;
   bool first = true;
   for (const rtf::RtfParagraph& paragraph : rich.paragraphs) {
     QTextBlockFormat block;
@@ -66,9 +95,10 @@ void insertRich(QTextDocument& document, const rtf::RtfDocument& rich) {
       cursor.insertBlock(block);
     }
     for (const rtf::RtfRun& run : paragraph.runs) {
-      cursor.insertText(run.text, qtFormat(run.format));
+      cursor.insertText(run.text, qtFormat(run.format, familyLimit));
     }
   }
+  cursor.endEditBlock();
 }
 
 }  // namespace
