@@ -3,6 +3,7 @@
 #include <QHash>
 #include <QIODevice>
 #include <QStringList>
+#include <algorithm>
 
 namespace platform {
 namespace {
@@ -121,18 +122,12 @@ QString valueText(QStringView rawValue) {
 constexpr QChar kByteOrderMark(0xFEFF);
 
 // What the reader takes as a key: the text before the first '=', trimmed,
-// on a line that is no comment and no section.
+// on a line that is no comment and no section. A section name is the text
+// between '[' and the first ']', trimmed.
 bool readsBackAsKey(QStringView key) {
   return !key.isEmpty() && key.trimmed().size() == key.size() && !key.contains(u'=') &&
          !key.contains(u'\n') && !key.startsWith(u';') && !key.startsWith(u'#') &&
          !key.startsWith(u'[');
-}
-
-// What the reader takes as a section name: the text between '[' and the
-// first ']', trimmed.
-bool readsBackAsSection(QStringView section) {
-  return !section.isEmpty() && section.trimmed().size() == section.size() &&
-         !section.contains(u']') && !section.contains(u'\n');
 }
 
 struct Placement {
@@ -146,12 +141,22 @@ struct Placement {
 // section, "[a/ b]"): such a key goes under another '/' or, whole, before
 // the first section, just as it was read.
 Placement placementOf(const QString& fullKey) {
-  for (qsizetype slash = fullKey.indexOf(u'/'); slash >= 0;
+  // Each '/' is tried in constant time, so that a long key costs no more
+  // than reading it: a section ends before the first ']' or line end and a
+  // key starts after the last '=' or line end.
+  const qsizetype size = fullKey.size();
+  const qsizetype sectionEnd = std::min(fullKey.indexOf(u']') < 0 ? size : fullKey.indexOf(u']'),
+                                        fullKey.indexOf(u'\n') < 0 ? size : fullKey.indexOf(u'\n'));
+  const qsizetype keyStart = std::max(fullKey.lastIndexOf(u'='), fullKey.lastIndexOf(u'\n'));
+  const bool endsTrimmed = size > 0 && !fullKey.front().isSpace() && !fullKey.back().isSpace();
+  for (qsizetype slash = fullKey.indexOf(u'/'); endsTrimmed && slash >= 0 && slash < sectionEnd;
        slash = fullKey.indexOf(u'/', slash + 1)) {
-    const QString section = fullKey.left(slash);
-    const QString key = fullKey.mid(slash + 1);
-    if (readsBackAsSection(section) && readsBackAsKey(key)) {
-      return {section, key};
+    if (slash == 0 || slash + 1 >= size || slash < keyStart || fullKey.at(slash - 1).isSpace()) {
+      continue;
+    }
+    const QChar keyFirst = fullKey.at(slash + 1);
+    if (!keyFirst.isSpace() && keyFirst != u';' && keyFirst != u'#' && keyFirst != u'[') {
+      return {fullKey.left(slash), fullKey.mid(slash + 1)};
     }
   }
   const qsizetype slash = fullKey.indexOf(u'/');

@@ -54,6 +54,14 @@ TEST(PlainIni, AwkwardValuesSurviveARoundTrip) {
 
 // The file the README shows, with a game folder that has spaces: read as
 // before, and written back byte for byte.
+// Trying each '/' of a key as the place to split it must not cost the
+// square of the key's length.
+TEST(PlainIni, AKeyOfManySlashesIsWrittenInOnePass) {
+  const QString key = QStringLiteral("x/ ").repeated(200'000) + u'y';
+  const QSettings::SettingsMap entries{{key, QStringLiteral("1")}};
+  EXPECT_EQ(read(written(entries)), entries);
+}
+
 TEST(PlainIni, TheProgramsOwnFileReadsAndWritesAsItIs) {
   const QByteArray file =
       "[Configuarion]\nSave On Quit=1\nSaved Name=^1T^2intra\n\n"
