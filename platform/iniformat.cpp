@@ -1,10 +1,26 @@
 #include "platform/iniformat.h"
 
+#include <QHash>
 #include <QIODevice>
+#include <QStringList>
 #include <algorithm>
 
 namespace platform {
 namespace {
+
+// A UTF-16 half without its partner: kept through a "\u" escape, since UTF-8
+// cannot hold it.
+bool isLoneSurrogate(const QString& text, qsizetype index) {
+  const QChar character = text.at(index);
+  if (character.isHighSurrogate()) {
+    return index + 1 >= text.size() || !text.at(index + 1).isLowSurrogate();
+  }
+  return character.isLowSurrogate() && (index == 0 || !text.at(index - 1).isHighSurrogate());
+}
+
+bool needsEscape(const QString& text, qsizetype index) {
+  return text.at(index).category() == QChar::Other_Control || isLoneSurrogate(text, index);
+}
 
 bool needsQuotes(const QString& value) {
   if (value.isEmpty()) {
@@ -13,13 +29,18 @@ bool needsQuotes(const QString& value) {
   if (value.front().isSpace() || value.back().isSpace() || value.front() == u'"') {
     return true;
   }
-  return std::any_of(value.cbegin(), value.cend(),
-                     [](QChar character) { return character.category() == QChar::Other_Control; });
+  for (qsizetype index = 0; index < value.size(); ++index) {
+    if (needsEscape(value, index)) {
+      return true;
+    }
+  }
+  return false;
 }
 
 QString quoted(const QString& value) {
   QString out = QStringLiteral("\"");
-  for (const QChar character : value) {
+  for (qsizetype index = 0; index < value.size(); ++index) {
+    const QChar character = value.at(index);
     switch (character.unicode()) {
       case u'\\':
         out += QStringLiteral("\\\\");
@@ -37,7 +58,7 @@ QString quoted(const QString& value) {
         out += QStringLiteral("\\t");
         break;
       default:
-        if (character.category() == QChar::Other_Control) {
+        if (needsEscape(value, index)) {
           out += QStringLiteral("\\u%1").arg(character.unicode(), 4, 16, QLatin1Char('0'));
         } else {
           out += character;
@@ -98,12 +119,59 @@ QString valueText(QStringView rawValue) {
   return value.toString();
 }
 
+constexpr QChar kByteOrderMark(0xFEFF);
+
+// What the reader takes as a key: the text before the first '=', trimmed,
+// on a line that is no comment and no section. A section name is the text
+// between '[' and the first ']', trimmed.
+bool readsBackAsKey(QStringView key) {
+  return !key.isEmpty() && key.trimmed().size() == key.size() && !key.contains(u'=') &&
+         !key.contains(u'\n') && !key.startsWith(u';') && !key.startsWith(u'#') &&
+         !key.startsWith(u'[');
+}
+
+struct Placement {
+  QString section;  // empty: before the first section
+  QString key;
+};
+
+// Where an entry "section/key" is written so that it reads back the same.
+// Usually the section is the part before the first '/'. A hand-edited file
+// may hold keys that split there would not read back ("a/ b" before any
+// section, "[a/ b]"): such a key goes under another '/' or, whole, before
+// the first section, just as it was read.
+Placement placementOf(const QString& fullKey) {
+  // Each '/' is tried in constant time, so that a long key costs no more
+  // than reading it: a section ends before the first ']' or line end and a
+  // key starts after the last '=' or line end.
+  const qsizetype size = fullKey.size();
+  const qsizetype sectionEnd = std::min(fullKey.indexOf(u']') < 0 ? size : fullKey.indexOf(u']'),
+                                        fullKey.indexOf(u'\n') < 0 ? size : fullKey.indexOf(u'\n'));
+  const qsizetype keyStart = std::max(fullKey.lastIndexOf(u'='), fullKey.lastIndexOf(u'\n'));
+  const bool endsTrimmed = size > 0 && !fullKey.front().isSpace() && !fullKey.back().isSpace();
+  for (qsizetype slash = fullKey.indexOf(u'/'); endsTrimmed && slash >= 0 && slash < sectionEnd;
+       slash = fullKey.indexOf(u'/', slash + 1)) {
+    if (slash == 0 || slash + 1 >= size || slash < keyStart || fullKey.at(slash - 1).isSpace()) {
+      continue;
+    }
+    const QChar keyFirst = fullKey.at(slash + 1);
+    if (!keyFirst.isSpace() && keyFirst != u';' && keyFirst != u'#' && keyFirst != u'[') {
+      return {fullKey.left(slash), fullKey.mid(slash + 1)};
+    }
+  }
+  const qsizetype slash = fullKey.indexOf(u'/');
+  if (slash < 0 || readsBackAsKey(fullKey)) {
+    return {QString(), fullKey};
+  }
+  return {fullKey.left(slash), fullKey.mid(slash + 1)};  // no form reads back: as it is
+}
+
 }  // namespace
 
 bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map) {
   QString content = QString::fromUtf8(device.readAll());
   // A file saved by a text editor may start with a byte-order mark.
-  if (content.startsWith(QChar(0xFEFF))) {
+  if (content.startsWith(kByteOrderMark)) {
     content.remove(0, 1);
   }
   QString section;
@@ -134,31 +202,31 @@ bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map) {
 }
 
 bool writePlainIni(QIODevice& device, const QSettings::SettingsMap& map) {
+  // Keys without a section come first, where the reader takes them as they
+  // are; then each section, in the order of its first key.
   QString out;
-  QString currentSection;
-  bool first = true;
-  // Keys without a section come first: "/" sorts after none of the others,
-  // so write them in a pass of their own.
+  QStringList sections;
+  QHash<QString, QString> sectionLines;
   for (auto it = map.cbegin(); it != map.cend(); ++it) {
-    if (!it.key().contains(u'/')) {
-      const QString value = it.value().toString();
-      out += it.key() + u'=' + (needsQuotes(value) ? quoted(value) : value) + u'\n';
-      first = false;
+    const Placement place = placementOf(it.key());
+    const QString value = it.value().toString();
+    const QString line = place.key + u'=' + (needsQuotes(value) ? quoted(value) : value) + u'\n';
+    if (place.section.isEmpty()) {
+      out += line;
+    } else {
+      if (!sectionLines.contains(place.section)) {
+        sections.append(place.section);
+      }
+      sectionLines[place.section] += line;
     }
   }
-  for (auto it = map.cbegin(); it != map.cend(); ++it) {
-    const auto slash = it.key().indexOf(u'/');
-    if (slash < 0) {
-      continue;
-    }
-    const QString section = it.key().left(slash);
-    if (first || section != currentSection) {
-      out += (first ? QString() : QStringLiteral("\n")) + u'[' + section + QStringLiteral("]\n");
-      currentSection = section;
-      first = false;
-    }
-    const QString value = it.value().toString();
-    out += it.key().mid(slash + 1) + u'=' + (needsQuotes(value) ? quoted(value) : value) + u'\n';
+  for (const QString& section : sections) {
+    out += (out.isEmpty() ? QString() : QStringLiteral("\n")) + u'[' + section +
+           QStringLiteral("]\n") + sectionLines.value(section);
+  }
+  // The reader drops a byte-order mark at the start of the file.
+  if (out.startsWith(kByteOrderMark)) {
+    out.prepend(u'\n');
   }
   return device.write(out.toUtf8()) >= 0;
 }

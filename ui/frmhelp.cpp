@@ -8,6 +8,7 @@
 
 #include "ui/accessiblenames.h"
 #include "ui/fonts.h"
+#include "ui/helpdocument.h"
 #include "ui/helptext.h"
 #include "ui/readmeviewer.h"
 #include "ui/twips.h"

@@ -4,10 +4,7 @@
 
 #include <QString>
 
-#include "ui/rtfreader.h"
-
-class QFont;
-class QTextDocument;
+#include "rtf/rtfreader.h"
 
 namespace ui {
 
@@ -27,17 +24,13 @@ constexpr qint64 kMaxHelpFileBytes = 16 * 1024 * 1024;
 struct HelpText {
   enum class Kind { Plain, Rich, Notice };
   Kind kind = Kind::Notice;
-  QString plain;     // Plain: the text; Notice: why there is no text
-  RtfDocument rich;  // Rich: the document read from RTF
+  QString plain;          // Plain: the text; Notice: why there is no text
+  rtf::RtfDocument rich;  // Rich: the document read from RTF
 };
 
 // Reads a help file: RTF when it starts with "{\rtf", else plain text in
 // UTF-8 or, failing that, Windows-1252. A missing, unreadable or oversized
 // file gives a one-line notice instead.
 [[nodiscard]] HelpText readHelpText(const QString& path);
-
-// Replaces the document's content. Plain text and notices take the viewer's
-// font; rich text brings its own fonts where it names them.
-void showHelpText(QTextDocument& document, const HelpText& text, const QFont& viewerFont);
 
 }  // namespace ui

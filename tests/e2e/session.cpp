@@ -43,7 +43,9 @@ QString screenshotPath(const QString& fileName) {
   return QStringLiteral(TINTRA_SCREENSHOT_DIR "/") + fileName;
 }
 
-Session::Session() : environment_(QProcessEnvironment::systemEnvironment()) {
+Session::Session()
+    : workingFolder_(home() + QStringLiteral("/work")),
+      environment_(QProcessEnvironment::systemEnvironment()) {
   QDir(home()).mkpath(QStringLiteral(".config"));
   QDir(home()).mkpath(QStringLiteral("work"));
   QDir(home()).mkpath(QStringLiteral("runtime"));
@@ -68,10 +70,45 @@ void Session::markFirstRunDone() const {
 
 Session::~Session() {
   kill();
+  for (const auto& helper : helpers_) {
+    helper->kill();
+    helper->waitForFinished();
+  }
 }
 
 QString Session::workingFolder() const {
-  return home() + QStringLiteral("/work");
+  return workingFolder_;
+}
+
+void Session::setWorkingFolder(const QString& folder) {
+  QDir().mkpath(folder);
+  workingFolder_ = folder;
+}
+
+QString Session::settingsValue(const QString& key) const {
+  QFile file(settingsFile());
+  if (!file.open(QIODevice::ReadOnly)) {
+    return {};
+  }
+  const QString prefix = key + u'=';
+  for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+    if (line.startsWith(prefix)) {
+      return line.mid(prefix.size());
+    }
+  }
+  return {};
+}
+
+QProcess& Session::startHelper(const QString& program, const QStringList& arguments) {
+  auto& helper = helpers_.emplace_back(std::make_unique<QProcess>());
+  helper->setProcessEnvironment(environment_);
+  helper->start(program, arguments);
+  helper->waitForStarted(10000);
+  return *helper;
+}
+
+QString Session::mainTitlePattern() {
+  return kMainTitle;
 }
 
 QString Session::settingsFile() const {
@@ -147,6 +184,54 @@ QString Session::waitForWindow(const QString& titlePattern, int timeoutMs) const
     pause(100);
   }
   return {};
+}
+
+QStringList Session::findAllWindows(const QString& titlePattern) const {
+  return xdotool({QStringLiteral("search"), QStringLiteral("--name"), titlePattern})
+      .split(u'\n', Qt::SkipEmptyParts);
+}
+
+bool Session::waitForWindowGone(const QString& titlePattern, int timeoutMs) const {
+  QElapsedTimer clock;
+  clock.start();
+  while (!findWindows(titlePattern).isEmpty()) {
+    if (clock.elapsed() >= timeoutMs) {
+      return false;
+    }
+    pause(100);
+  }
+  return true;
+}
+
+bool Session::focusWindowTitled(const QString& titlePattern) const {
+  const QString id = waitForWindow(titlePattern);
+  if (id.isEmpty()) {
+    return false;
+  }
+  focusWindow(id);
+  pause(100);
+  return true;
+}
+
+QRect Session::windowGeometry(const QString& windowId) const {
+  const QString shell =
+      xdotool({QStringLiteral("getwindowgeometry"), QStringLiteral("--shell"), windowId});
+  QMap<QString, int> values;
+  for (const QString& line : shell.split(u'\n')) {
+    const QStringList pair = line.split(u'=');
+    if (pair.size() == 2) {
+      values.insert(pair.at(0), pair.at(1).toInt());
+    }
+  }
+  return {values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
+          values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT"))};
+}
+
+void Session::clickWindow(const QString& windowId, QPoint point) const {
+  const QPoint screen = windowGeometry(windowId).topLeft() + point;
+  xdotool({QStringLiteral("mousemove"), QString::number(screen.x()), QString::number(screen.y()),
+           QStringLiteral("click"), QStringLiteral("1")});
+  pause(300);
 }
 
 // Without a window manager nothing activates a new window: give it the input
@@ -253,6 +338,21 @@ QString Session::readName() const {
   pause(100);
   const QString name = clipboardText();
   return name == marker ? QString() : name;
+}
+
+void Session::setName(const QString& name) const {
+  focusWindow(windowId_);
+  pressKeys(QStringLiteral("ctrl+a"));
+  typeText(name);
+  pause(300);
+}
+
+void Session::quitWithYes() const {
+  focusWindow(windowId_);
+  pressKeys(QStringLiteral("Tab space"));
+  if (focusWindowTitled(QStringLiteral("^Exit\\?$"))) {
+    pressKeys(QStringLiteral("Return"));
+  }
 }
 
 QImage Session::waitForClient(const std::function<bool(const QImage&)>& predicate,

@@ -21,7 +21,9 @@
 #include <QRect>
 #include <QTemporaryDir>
 #include <functional>
+#include <memory>
 #include <ostream>
+#include <vector>
 
 // Texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -51,6 +53,11 @@ class Session {
 
   [[nodiscard]] QString home() const { return home_.path(); }
   [[nodiscard]] QString workingFolder() const;
+  // The folder tintra is started in; created if missing. Call before start().
+  void setWorkingFolder(const QString& folder);
+  // The value of the first "key=" line of the settings file, as a person
+  // reading the file would find it; empty when there is none.
+  [[nodiscard]] QString settingsValue(const QString& key) const;
   [[nodiscard]] QString settingsFile() const;
   // Each session starts with a settings file in which the first-run notice
   // was already shown, so the main window comes up at once.
@@ -76,12 +83,26 @@ class Session {
   bool waitForExit(int timeoutMs = 10000);
   [[nodiscard]] bool isRunning() const;
   [[nodiscard]] QProcess& process() { return process_; }
+  // Starts a helper program beside tintra (a stand-in clipboard manager, say),
+  // stopped with the session.
+  QProcess& startHelper(const QString& program, const QStringList& arguments = {});
 
   // Windows of the X server whose title matches the pattern (a regular expression).
   [[nodiscard]] QStringList findWindows(const QString& titlePattern) const;
   // Waits for such a window and returns its id; empty on timeout.
   QString waitForWindow(const QString& titlePattern, int timeoutMs = 10000) const;
   void focusWindow(const QString& windowId) const;
+  // All windows with such a title, shown or not.
+  [[nodiscard]] QStringList findAllWindows(const QString& titlePattern) const;
+  // Waits until no shown window has such a title; false on timeout.
+  bool waitForWindowGone(const QString& titlePattern, int timeoutMs = 10000) const;
+  // Waits for the window and gives it the focus; false when it never came.
+  bool focusWindowTitled(const QString& titlePattern) const;
+  // A window's frame on the screen, and a click at a point of it.
+  [[nodiscard]] QRect windowGeometry(const QString& windowId) const;
+  void clickWindow(const QString& windowId, QPoint point) const;
+  // The main window's title, as a pattern for the calls above.
+  [[nodiscard]] static QString mainTitlePattern();
 
   void typeText(const QString& text) const;
   // Keys by their xdotool names, separated by spaces: "F1", "ctrl+a ctrl+c".
@@ -103,6 +124,11 @@ class Session {
   // Clicks into pureCode, selects all of it and copies it: the name as it
   // stands. The whole name stays selected.
   [[nodiscard]] QString readName() const;
+  // Replaces the whole name with the text, typed into pureCode.
+  void setName(const QString& name) const;
+  // Quits through the "Close" button (next in the tab order after the name)
+  // and answers the question about the clipboard with Yes.
+  void quitWithYes() const;
 
   // Polls until the predicate holds for a grab of the client area; returns
   // the last grab, which the caller checks.
@@ -113,7 +139,9 @@ class Session {
   void locateMainWindow();
 
   QTemporaryDir home_;
+  QString workingFolder_;
   QProcessEnvironment environment_;
+  std::vector<std::unique_ptr<QProcess>> helpers_;
   QProcess process_;
   QString windowId_;
   QRect windowRect_;

@@ -1,10 +1,10 @@
-#include "ui/rtfwords.h"
+#include "rtf/rtfwords.h"
 
 #include <algorithm>
 #include <array>
 #include <utility>
 
-namespace ui::rtfwords {
+namespace rtf::rtfwords {
 namespace {
 
 template <std::size_t N>
@@ -74,4 +74,4 @@ RtfAlignment alignmentOf(QByteArrayView word) {
   return RtfAlignment::Left;
 }
 
-}  // namespace ui::rtfwords
+}  // namespace rtf::rtfwords

@@ -8,7 +8,7 @@
 #include <QStringDecoder>
 #include <optional>
 
-namespace ui {
+namespace rtf {
 
 class RtfCodePage {
  public:
@@ -20,4 +20,4 @@ class RtfCodePage {
   std::optional<QStringDecoder> decoder_;  // empty: Windows-1252
 };
 
-}  // namespace ui
+}  // namespace rtf

@@ -3,9 +3,9 @@
 
 #include <QByteArrayView>
 
-#include "ui/rtfreader.h"
+#include "rtf/rtfreader.h"
 
-namespace ui::rtfwords {
+namespace rtf::rtfwords {
 
 // Destinations whose contents are never shown: document information, style
 // sheets, pictures, objects, headers, footers, notes and tables of lists.
@@ -20,4 +20,4 @@ namespace ui::rtfwords {
 // "\qc" and its kin; "\ql" and anything else is left alignment.
 [[nodiscard]] RtfAlignment alignmentOf(QByteArrayView word);
 
-}  // namespace ui::rtfwords
+}  // namespace rtf::rtfwords

@@ -16,7 +16,7 @@
 #include <QString>
 #include <optional>
 
-namespace ui {
+namespace rtf {
 
 constexpr int kMaxRtfNesting = 200;
 
@@ -59,4 +59,4 @@ struct RtfDocument {
 
 [[nodiscard]] RtfDocument readRtf(QByteArrayView rtf);
 
-}  // namespace ui
+}  // namespace rtf

@@ -1,6 +1,6 @@
 // The RTF reader on the kinds of file that common word processors save,
 // written here by hand in their forms, and on damaged input.
-#include "ui/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 #include <gtest/gtest.h>
 
@@ -8,11 +8,11 @@
 
 namespace {
 
-using ui::readRtf;
-using ui::RtfAlignment;
-using ui::RtfCharFormat;
-using ui::RtfDocument;
-using ui::RtfRun;
+using rtf::readRtf;
+using rtf::RtfAlignment;
+using rtf::RtfCharFormat;
+using rtf::RtfDocument;
+using rtf::RtfRun;
 
 QString textOf(const char* rtf) {
   return readRtf(rtf).plainText();
@@ -274,11 +274,11 @@ TEST(RtfReader, RandomlyDamagedDocumentsGiveWellFormedText) {
 }
 
 TEST(RtfReader, RecognisesRtfByItsOpening) {
-  EXPECT_TRUE(ui::looksLikeRtf("{\\rtf1\\ansi x}"));
-  EXPECT_TRUE(ui::looksLikeRtf("\xEF\xBB\xBF  \r\n{\\rtf1 x}"));
-  EXPECT_FALSE(ui::looksLikeRtf("Plain help text {\\rtf1 later}"));
-  EXPECT_FALSE(ui::looksLikeRtf(""));
-  EXPECT_FALSE(ui::looksLikeRtf("{\\rt"));
+  EXPECT_TRUE(rtf::looksLikeRtf("{\\rtf1\\ansi x}"));
+  EXPECT_TRUE(rtf::looksLikeRtf("\xEF\xBB\xBF  \r\n{\\rtf1 x}"));
+  EXPECT_FALSE(rtf::looksLikeRtf("Plain help text {\\rtf1 later}"));
+  EXPECT_FALSE(rtf::looksLikeRtf(""));
+  EXPECT_FALSE(rtf::looksLikeRtf("{\\rt"));
 }
 
 }  // namespace

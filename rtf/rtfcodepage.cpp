@@ -1,8 +1,8 @@
-#include "ui/rtfcodepage.h"
+#include "rtf/rtfcodepage.h"
 
 #include <array>
 
-namespace ui {
+namespace rtf {
 namespace {
 
 // Windows-1252 from 0x80 to 0x9F; the rest of the code page is Latin-1.
@@ -70,4 +70,4 @@ QString RtfCodePage::decode(const QByteArray& bytes) {
   return decodeCp1252(bytes);
 }
 
-}  // namespace ui
+}  // namespace rtf

@@ -1,9 +1,9 @@
 #include <algorithm>
 
-#include "ui/rtfparser.h"
-#include "ui/rtfwords.h"
+#include "rtf/rtfparser.h"
+#include "rtf/rtfwords.h"
 
-namespace ui {
+namespace rtf {
 
 using rtfwords::alignmentOf;
 using rtfwords::isSkippedDestination;
@@ -146,4 +146,4 @@ void RtfParser::endTableEntry() {
   fontName_.clear();
 }
 
-}  // namespace ui
+}  // namespace rtf

@@ -1,8 +1,8 @@
-#include "ui/rtfparser.h"
+#include "rtf/rtfparser.h"
 
 #include <algorithm>
 
-namespace ui {
+namespace rtf {
 namespace {
 
 bool isLetter(char c) {
@@ -285,4 +285,4 @@ void RtfParser::endParagraph(bool explicitBreak) {
   paragraph_ = RtfParagraph{};
 }
 
-}  // namespace ui
+}  // namespace rtf

@@ -6,10 +6,10 @@
 #include <optional>
 #include <vector>
 
-#include "ui/rtfcodepage.h"
-#include "ui/rtfreader.h"
+#include "rtf/rtfcodepage.h"
+#include "rtf/rtfreader.h"
 
-namespace ui {
+namespace rtf {
 
 class RtfParser {
  public:
@@ -83,4 +83,4 @@ class RtfParser {
   RtfDocument document_;
 };
 
-}  // namespace ui
+}  // namespace rtf

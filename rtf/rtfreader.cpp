@@ -1,10 +1,10 @@
-#include "ui/rtfreader.h"
+#include "rtf/rtfreader.h"
 
 #include <QStringList>
 
-#include "ui/rtfparser.h"
+#include "rtf/rtfparser.h"
 
-namespace ui {
+namespace rtf {
 
 QString RtfDocument::plainText() const {
   QStringList lines;
@@ -29,4 +29,4 @@ RtfDocument readRtf(QByteArrayView rtf) {
   return RtfParser(rtf).read();
 }
 
-}  // namespace ui
+}  // namespace rtf
