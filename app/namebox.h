@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 
+#include "app/letterpatterns.h"
 #include "app/namehistory.h"
 
 class QMenu;
@@ -41,9 +42,13 @@ class NameBox : public QLineEdit {
   [[nodiscard]] const NameHistory& history() const { return history_; }
 
   // The box's context menu: Qt's standard one (Undo, Redo, Cut, Copy, Paste,
-  // Delete, Select All), its Undo and Redo working on this history. Entries
-  // for the name go here. The caller owns the menu.
+  // Delete, Select All), its Undo and Redo working on this history, then the
+  // submenu Color Letters, whose items emit colorLettersChosen. Entries for
+  // the name go here. The caller owns the menu.
   [[nodiscard]] QMenu* createContextMenu();
+
+ signals:
+  void colorLettersChosen(app::LetterPattern pattern);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
