@@ -86,6 +86,12 @@ void NameBox::keyPressEvent(QKeyEvent* event) {
     undoStep();
   } else if (event->matches(QKeySequence::Redo)) {
     redoStep();
+  } else if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    // Qt makes Shift+F10 a context menu request only on Windows; the Menu
+    // key works everywhere.
+    const QPoint caret = cursorRect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, caret, mapToGlobal(caret));
+    contextMenuEvent(&request);
   } else {
     QLineEdit::keyPressEvent(event);
     return;

@@ -4,6 +4,7 @@
 #include "core/colorletters.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QComboBox>
 #include <QMenu>
 #include <QRandomGenerator>
@@ -107,6 +108,7 @@ class ColorLettersTest : public QObject {
 
  private slots:
   void contextMenuEndsWithTheColorLettersSubmenu();
+  void shiftF10OpensTheContextMenu();
   void itemRecoloursThePartAsOneUndoStep_data();
   void itemRecoloursThePartAsOneUndoStep();
   void listWithoutAColourNameLeavesTheNameAlone_data();
@@ -133,6 +135,19 @@ void ColorLettersTest::contextMenuEndsWithTheColorLettersSubmenu() {
   // Nothing may pop up over the preview by itself.
   QVERIFY(box->toolTip().isEmpty());
   QVERIFY(!letters->toolTipsVisible());
+}
+
+// Qt itself opens the menu for Shift+F10 only on Windows.
+void ColorLettersTest::shiftF10OpensTheContextMenu() {
+  auto platform = quietPlatform();
+  app::MainWindow window(*platform);
+  window.show();
+  QVERIFY(QApplication::activePopupWidget() == nullptr);
+  QTest::keyClick(window.pureCodeEdit(), Qt::Key_F10, Qt::ShiftModifier);
+  auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+  QVERIFY(popup != nullptr);
+  QVERIFY(popup->findChild<QMenu*>(QStringLiteral("colorLetters")) != nullptr);
+  popup->close();
 }
 
 void ColorLettersTest::itemRecoloursThePartAsOneUndoStep_data() {
