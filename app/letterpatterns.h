@@ -16,15 +16,15 @@ enum class LetterPattern { Rainbow, Alternate, Fade, Random };
 struct LetterPatternItem {
   LetterPattern pattern;
   const char* objectName;
-  const char* caption;  // an ampersand marks the item's letter
+  const char* caption;
 };
 
 // The items in menu order.
 inline constexpr std::array<LetterPatternItem, 4> kLetterPatternItems{{
-    {LetterPattern::Rainbow, "colorLettersRainbow", "&Rainbow"},
-    {LetterPattern::Alternate, "colorLettersAlternate", "&Alternate"},
-    {LetterPattern::Fade, "colorLettersFade", "&Fade"},
-    {LetterPattern::Random, "colorLettersRandom", "Ra&ndom"},
+    {LetterPattern::Rainbow, "colorLettersRainbow", "Rainbow"},
+    {LetterPattern::Alternate, "colorLettersAlternate", "Alternate"},
+    {LetterPattern::Fade, "colorLettersFade", "Fade"},
+    {LetterPattern::Random, "colorLettersRandom", "Random"},
 }};
 
 // Recolours the selected part of the name (start and length as QLineEdit

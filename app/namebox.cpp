@@ -68,7 +68,7 @@ QMenu* NameBox::createContextMenu() {
     takeOver(actions.value(1), "edit-redo", canRedo(), this, &NameBox::redoStep);
   }
   menu->addSeparator();
-  QMenu* letters = menu->addMenu(QStringLiteral("Color &Letters"));
+  QMenu* letters = menu->addMenu(QStringLiteral("Color Letters"));
   letters->setObjectName(QStringLiteral("colorLetters"));
   letters->menuAction()->setObjectName(QStringLiteral("colorLettersMenu"));
   for (const LetterPatternItem& item : kLetterPatternItems) {

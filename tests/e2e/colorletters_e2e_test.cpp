@@ -24,14 +24,18 @@ bool hasInk(const QImage& client, int cell, QRgb colour) {
   return inkOf(client, cell, colour).pixels >= 10;
 }
 
-// Opens the context menu of the focused name box with Shift+F10 and chooses
-// Color Letters and then the item by their underlined letters.
-void chooseColorLetters(const Session& session, const QString& itemLetter) {
+// Opens the context menu of the focused name box with Shift+F10, goes up to
+// its last entry, Color Letters, opens it and chooses its item'th entry.
+void chooseColorLetters(const Session& session, int item) {
   session.pressKeys(QStringLiteral("shift+F10"));
   QThread::msleep(800);  // the menu has no title to wait for
-  session.pressKeys(QStringLiteral("l"));
+  session.pressKeys(QStringLiteral("Up"));
+  session.pressKeys(QStringLiteral("Right"));
   QThread::msleep(500);
-  session.pressKeys(itemLetter);
+  for (int down = 0; down < item; ++down) {
+    session.pressKeys(QStringLiteral("Down"));
+  }
+  session.pressKeys(QStringLiteral("Return"));
 }
 
 // True when each cell shows its colour and no other colour of the wheel.
@@ -54,7 +58,7 @@ TEST_F(E2eTest, RainbowFromTheNameBoxMenuGivesEachLetterTheNextColour) {
   session.typeText(QStringLiteral("Tintra"));
   session.waitForClient([](const QImage& image) { return !hasInk(image, 0, kRed); });
 
-  chooseColorLetters(session, QStringLiteral("r"));
+  chooseColorLetters(session, 0);  // Rainbow
   const QList<QRgb> rainbow{kRed, kYellow, kGreen, kAqua, kBlue, kPink};
   const QImage client = session.waitForClient(
       [&rainbow](const QImage& image) { return drawsInColours(image, rainbow); });
@@ -84,7 +88,7 @@ TEST_F(E2eTest, FadeFromRedToAquaRunsRoundTheWheelInEvenRuns) {
   session.typeText(QStringLiteral("FadeToAqua"));
   session.waitForClient([](const QImage& image) { return !hasInk(image, 0, kRed); });
 
-  chooseColorLetters(session, QStringLiteral("f"));
+  chooseColorLetters(session, 2);  // Fade
   // Red, Yellow, Green, Aqua: ten letters in runs of 3, 2, 3 and 2.
   const QList<QRgb> fade{kRed, kRed, kRed, kYellow, kYellow, kGreen, kGreen, kGreen, kAqua, kAqua};
   const QImage client =
