@@ -30,6 +30,8 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   pureCode_->installEventFilter(this);
   connect(pureCode_, &QLineEdit::textChanged, this, [this] { pureCode_Change(); });
+  connect(pureCode_, &NameBox::colorLettersChosen, this,
+          [this](LetterPattern pattern) { colorLetters_Click(pattern); });
   Form_Load();
 }
 
@@ -200,6 +202,25 @@ void MainWindow::butSwapColors_Click() {
   const int fromCode = core::colorNameToCode(fromColText());
   const int toCode = core::colorNameToCode(toColText());
   setName(core::replaceColorCode(name(), fromCode, toCode));
+}
+
+// The recoloured part is selected afterwards, so that another pattern can be
+// tried on the same letters at once; selecting adds no undo step.
+void MainWindow::colorLetters_Click(LetterPattern pattern) {
+  const std::optional<core::ColoredLetters> colored = colorLetters(
+      pattern, name(), pureCode_->selectionStart(), pureCode_->selectionLength(),
+      core::colorNameToCode(fromColText()), core::colorNameToCode(toColText()), *random_);
+  if (!colored) {
+    platform_.messageBox(QStringLiteral("A colour list does not hold a colour name. Choose a "
+                                        "colour in both colour lists."),
+                         platform::style::kOk | platform::style::kInformationIcon,
+                         QStringLiteral("Color Letters"));
+    return;
+  }
+  setName(colored->text);
+  if (colored->length > 0) {
+    pureCode_->setSelection(static_cast<int>(colored->start), static_cast<int>(colored->length));
+  }
 }
 
 void MainWindow::Command3_Click() {

@@ -2,6 +2,7 @@
 
 #include <QMainWindow>
 #include <QPointer>
+#include <QRandomGenerator>
 
 #include "app/namebox.h"
 #include "core/colorcodes.h"
@@ -36,6 +37,9 @@ class MainWindow : public QMainWindow {
   [[nodiscard]] QString toColText() const;
   [[nodiscard]] PreviewPanel* previewPanel() const { return preview_; }
   [[nodiscard]] platform::Platform& platformServices() const { return platform_; }
+  // Where Color Letters' Random draws from: QRandomGenerator::global() unless
+  // set. The generator must outlive the window.
+  void setRandomGenerator(QRandomGenerator& random) { random_ = &random; }
 
   // The preview: emptied and white; coloured from a cell on; backgrounds.
   void resetPreview();
@@ -52,6 +56,7 @@ class MainWindow : public QMainWindow {
   virtual void cycleColors_Click();
   virtual void stripCodes_Click();
   virtual void butSwapColors_Click();
+  virtual void colorLetters_Click(LetterPattern pattern);
   virtual void Command3_Click();
   virtual void Command4_Click();
   virtual void Command1_Click();
@@ -101,6 +106,7 @@ class MainWindow : public QMainWindow {
   QPushButton* clsButton_ = nullptr;
   QComboBox* fromCol_ = nullptr;
   QComboBox* toCol_ = nullptr;
+  QRandomGenerator* random_ = QRandomGenerator::global();
   PreviewPanel* preview_ = nullptr;
   QPushButton* closeButton_ = nullptr;
   core::PreviewCells cells_ = core::initialPreviewCells();

@@ -67,6 +67,16 @@ QMenu* NameBox::createContextMenu() {
     takeOver(actions.value(0), "edit-undo", canUndo(), this, &NameBox::undoStep);
     takeOver(actions.value(1), "edit-redo", canRedo(), this, &NameBox::redoStep);
   }
+  menu->addSeparator();
+  QMenu* letters = menu->addMenu(QStringLiteral("Color Letters"));
+  letters->setObjectName(QStringLiteral("colorLetters"));
+  letters->menuAction()->setObjectName(QStringLiteral("colorLettersMenu"));
+  for (const LetterPatternItem& item : kLetterPatternItems) {
+    QAction* action = letters->addAction(QString::fromLatin1(item.caption));
+    action->setObjectName(QString::fromLatin1(item.objectName));
+    connect(action, &QAction::triggered, this,
+            [this, pattern = item.pattern] { emit colorLettersChosen(pattern); });
+  }
   return menu;
 }
 
@@ -76,6 +86,12 @@ void NameBox::keyPressEvent(QKeyEvent* event) {
     undoStep();
   } else if (event->matches(QKeySequence::Redo)) {
     redoStep();
+  } else if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
+    // Qt makes Shift+F10 a context menu request only on Windows; the Menu
+    // key works everywhere.
+    const QPoint caret = cursorRect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, caret, mapToGlobal(caret));
+    contextMenuEvent(&request);
   } else {
     QLineEdit::keyPressEvent(event);
     return;

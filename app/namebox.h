@@ -4,6 +4,7 @@
 
 #include <QLineEdit>
 
+#include "app/letterpatterns.h"
 #include "app/namehistory.h"
 
 class QMenu;
@@ -40,10 +41,15 @@ class NameBox : public QLineEdit {
   void redoStep();
   [[nodiscard]] const NameHistory& history() const { return history_; }
 
-  // The box's context menu: Qt's standard one (Undo, Redo, Cut, Copy, Paste,
-  // Delete, Select All), its Undo and Redo working on this history. Entries
-  // for the name go here. The caller owns the menu.
+  // The box's context menu, opened by a right click, the Menu key or
+  // Shift+F10: Qt's standard one (Undo, Redo, Cut, Copy, Paste,
+  // Delete, Select All), its Undo and Redo working on this history, then the
+  // submenu Color Letters, whose items emit colorLettersChosen. Entries for
+  // the name go here. The caller owns the menu.
   [[nodiscard]] QMenu* createContextMenu();
+
+ signals:
+  void colorLettersChosen(app::LetterPattern pattern);
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

@@ -63,7 +63,7 @@ struct ColoredLetters {
 // Pink (and back to Red), the shorter way, in the wheel's order when both ways
 // are as long. The first letter takes fromCode, the last toCode; each colour
 // of the way colours a run of neighbouring letters, the runs differing in
-// length by one at most (the earlier ones are the longer). With fewer letters
+// length by one at most (the longer ones spread evenly along the part). With fewer letters
 // than colours on the way, colours of the way are left out evenly. White and
 // Black are not on the wheel: a fade to or from one of them colours the first
 // half fromCode and the second half toCode. Codes outside 1 to 8 give

@@ -322,8 +322,9 @@ void UndoTest::contextMenuIsTheStandardOneWalkingTheHistory() {
   };
   QGuiApplication::clipboard()->setText(QStringLiteral("^4pasted"));
   box->selectAll();
-  QCOMPARE(menuEntries(), (QStringList{"&Undo (off)", "&Redo (off)", "", "Cu&t", "&Copy", "&Paste",
-                                       "Delete", "", "Select All (off)"}));
+  // Qt's own entries; Color Letters, after them, has tests of its own.
+  QCOMPARE(menuEntries().mid(0, 9), (QStringList{"&Undo (off)", "&Redo (off)", "", "Cu&t", "&Copy",
+                                                 "&Paste", "Delete", "", "Select All (off)"}));
 
   applyTool(window, QStringLiteral("stripCodes"));
   QCOMPARE(menuEntries().mid(0, 2), (QStringList{"&Undo", "&Redo (off)"}));

@@ -88,6 +88,7 @@ TEST(ShippedHelp, ReadsAsRichTextWithoutLeftovers) {
   const QString text = help.rich.plainText();
   EXPECT_TRUE(text.startsWith(QStringLiteral("Veldmark Name Colorizer\n")));
   EXPECT_TRUE(text.contains(QStringLiteral("Make name.cfg")));
+  EXPECT_TRUE(text.contains(QStringLiteral("Color Letters")));
   EXPECT_FALSE(text.contains(u'\\'));
   EXPECT_FALSE(text.contains(u'{'));
   EXPECT_FALSE(text.contains(u'}'));
