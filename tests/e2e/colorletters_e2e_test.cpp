@@ -9,20 +9,10 @@
 namespace e2e {
 namespace {
 
-constexpr QRgb kRed = 0xFF0000u;
-constexpr QRgb kYellow = 0xFFFF00u;
-constexpr QRgb kGreen = 0x00FF00u;
-constexpr QRgb kAqua = 0x00FFFFu;
-constexpr QRgb kBlue = 0x0000FFu;
-constexpr QRgb kPink = 0xFF00FFu;
 constexpr std::array kWheel{kRed, kYellow, kGreen, kAqua, kBlue, kPink};
 
 // The middle of the toCol list's text, in twips of the client area.
 const QPoint kToCol(5160 + 975 + 427, 120 + 1200 + 150);
-
-bool hasInk(const QImage& client, int cell, QRgb colour) {
-  return inkOf(client, cell, colour).pixels >= 10;
-}
 
 // Opens the context menu of the focused name box with Shift+F10, goes up to
 // its last entry, Color Letters, opens it and chooses its item'th entry.

@@ -10,14 +10,6 @@
 namespace e2e {
 namespace {
 
-constexpr QRgb kRed = 0xFF0000u;
-constexpr QRgb kGreen = 0x00FF00u;
-constexpr QRgb kBlue = 0x0000FFu;
-constexpr QRgb kAqua = 0x00FFFFu;
-constexpr QRgb kWhite = 0xFFFFFFu;
-constexpr QRgb kDarkGrey = 0x808080u;
-constexpr QRgb kLightGrey = 0xC0C0C0u;
-
 // Places to click, as twips of the client area (frame plus control, centred).
 const QPoint kCycleColors(5160 + 120 + 847, 120 + 240 + 187);
 const QPoint kStripCodes(5160 + 120 + 847, 120 + 720 + 187);
@@ -27,10 +19,6 @@ const QPoint kCls(120 + 4440 + 187, 1320 + 240 + 187);
 
 QPoint legendLabel(int code) {
   return {120 + 120 + 600 * (code - 1) + 247, 120 + 360 + 187};
-}
-
-bool hasInk(const QImage& client, int cell, QRgb colour) {
-  return inkOf(client, cell, colour).pixels >= 10;
 }
 
 // Types a new name over the whole of pureCode.

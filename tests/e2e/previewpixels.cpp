@@ -32,4 +32,8 @@ QRgb panelShade(const QImage& client) {
   return client.pixel(margin) & 0xFFFFFFu;
 }
 
+bool hasInk(const QImage& client, int cell, QRgb colour) {
+  return inkOf(client, cell, colour).pixels >= 10;
+}
+
 }  // namespace e2e

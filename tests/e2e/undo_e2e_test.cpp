@@ -6,15 +6,8 @@
 namespace e2e {
 namespace {
 
-constexpr QRgb kRed = 0xFF0000u;
-constexpr QRgb kWhite = 0xFFFFFFu;
-
 // The centre of "Strip Color Codes", in twips of the client area.
 const QPoint kStripCodes(5160 + 120 + 847, 120 + 720 + 187);
-
-bool hasInk(const QImage& client, int cell, QRgb colour) {
-  return inkOf(client, cell, colour).pixels >= 10;
-}
 
 }  // namespace
 
