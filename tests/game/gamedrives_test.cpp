@@ -5,6 +5,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <ostream>
 
 #include "game/folderlisting.h"
 #include "unprivileged.h"
@@ -152,6 +153,11 @@ struct WinePrefixCase {
   const char* prefix;  // "<home>" and "<elsewhere>" stand for the two folders
   QStringList wineLabels;
 };
+
+// The case by its name, in the listing of tests and in failures.
+void PrintTo(const WinePrefixCase& prefixCase, std::ostream* out) {
+  *out << prefixCase.name;
+}
 
 class WinePrefix : public GameDrives, public ::testing::WithParamInterface<WinePrefixCase> {};
 

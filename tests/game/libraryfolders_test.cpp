@@ -7,6 +7,7 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QTemporaryDir>
+#include <ostream>
 
 namespace {
 
@@ -15,6 +16,11 @@ struct VdfCase {
   QByteArray vdf;
   QStringList paths;
 };
+
+// The case by its name, in the listing of tests and in failures.
+void PrintTo(const VdfCase& vdfCase, std::ostream* out) {
+  *out << vdfCase.name;
+}
 
 // Steam's own layout, as written since 2021.
 const QByteArray kCurrent = R"("libraryfolders"

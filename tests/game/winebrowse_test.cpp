@@ -11,6 +11,7 @@
 #include <QPushButton>
 #include <QTemporaryDir>
 #include <QTest>
+#include <ostream>
 
 #include "fakeplatform.h"
 #include "game/frmbrowse.h"
@@ -33,6 +34,11 @@ struct Road {
   const char* driveLabel;
   QStringList folders;  // opened one after the other from the drive's folder
 };
+
+// The case by its name, in the listing of tests and in failures.
+void PrintTo(const Road& road, std::ostream* out) {
+  *out << road.name;
+}
 
 class WineBrowse : public ::testing::TestWithParam<Road> {
  protected:

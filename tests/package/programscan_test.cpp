@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <QStringList>
+#include <ostream>
 
 namespace {
 
@@ -19,6 +20,11 @@ struct BashCase {
   const char* script;
   QStringList commands;
 };
+
+// The case by its name, in the listing of tests and in failures.
+void PrintTo(const BashCase& bashCase, std::ostream* out) {
+  *out << bashCase.name;
+}
 
 class BashCommands : public ::testing::TestWithParam<BashCase> {};
 
