@@ -1,14 +1,18 @@
 #include "platform/clipboardkeeper.h"
 
-#include <xcb/xcb.h>
-
 #include <QClipboard>
 #include <QGuiApplication>
+
+#ifdef TINTRA_X11_CLIPBOARD
+#include <xcb/xcb.h>
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
+#endif
 
 namespace platform {
+#ifdef TINTRA_X11_CLIPBOARD
 namespace {
 
 struct FreeDeleter {
@@ -32,14 +36,19 @@ bool clipboardManagerRunning(xcb_connection_t* connection) {
 }
 
 }  // namespace
+#endif
 
 bool clipboardNeedsServing() {
+#ifdef TINTRA_X11_CLIPBOARD
   auto* x11 = qGuiApp->nativeInterface<QNativeInterface::QX11Application>();
   if (x11 == nullptr || x11->connection() == nullptr) {
     return false;
   }
   return QGuiApplication::clipboard()->ownsClipboard() &&
          !clipboardManagerRunning(x11->connection());
+#else
+  return false;
+#endif
 }
 
 void quitWhenClipboardTaken() {
