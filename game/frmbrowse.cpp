@@ -4,7 +4,6 @@
 #include <QDir>
 #include <QHBoxLayout>
 #include <QListWidget>
-#include <QProcessEnvironment>
 #include <QPushButton>
 #include <QSignalBlocker>
 #include <QVBoxLayout>
@@ -151,7 +150,8 @@ void FrmBrowse::Command1_Click() {
     return;
   }
   settings::saveSetting(platform_, globals_, settings::kVeldmarkLocation.section,
-                        settings::kVeldmarkLocation.key, settings::trimSpaces(folder_));
+                        settings::kVeldmarkLocation.key,
+                        settings::trimSpaces(QDir::toNativeSeparators(folder_)));
   settings::loadSettings(platform_, globals_);
   platform_.unloadWindow(this);
 }
@@ -171,9 +171,7 @@ FrmBrowse* showBrowse(platform::Platform& platform, settings::GlobalVars& global
   if (window == nullptr) {
     // Looked for each time the window opens, not at start-up: prefixes come
     // and go while the program runs.
-    window = new FrmBrowse(platform, globals,
-                           gameDrives(QDir::homePath(), QProcessEnvironment::systemEnvironment()),
-                           owner);
+    window = new FrmBrowse(platform, globals, machineGameDrives(), owner);
   }
   platform.showWindow(window);
   return window;

@@ -3,6 +3,7 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
+#include <QSettings>
 #include <algorithm>
 
 #include "game/folderlisting.h"
@@ -38,7 +39,7 @@ class DriveList {
 
   // The folder as labels show it: from "~" when under the home folder.
   [[nodiscard]] QString shown(const QString& folder) const {
-    const bool under = home_ != QDir::rootPath() &&
+    const bool under = !home_.isEmpty() && home_ != QDir::rootPath() &&
                        (folder == home_ || folder.startsWith(home_ + QLatin1Char('/')));
     return QDir::toNativeSeparators(under ? QLatin1Char('~') + folder.mid(home_.size()) : folder);
   }
@@ -102,13 +103,10 @@ void addPrefixes(DriveList& list, const QString& folder, const QString& who,
 }
 
 // The Steam installations and every library their lists name, each once.
-QStringList steamLibraries(const QString& home) {
+QStringList steamLibraries(const QStringList& installations) {
   QStringList libraries;
   QSet<QString> seen;
-  const QDir homeDir(home);
-  for (const char* installation : {".local/share/Steam", ".steam/steam",
-                                   ".var/app/com.valvesoftware.Steam/.local/share/Steam"}) {
-    const QString root = homeDir.filePath(QString::fromLatin1(installation));
+  for (const QString& root : installations) {
     if (unreadableReason(root)) {
       continue;
     }
@@ -124,15 +122,26 @@ QStringList steamLibraries(const QString& home) {
   return libraries;
 }
 
+// A library may be listed already (as a mounted file system, say); its games
+// are still its own.
+QDir addSteamLibrary(DriveList& list, const QString& library) {
+  const QString shown = list.shown(library);
+  list.add(QStringLiteral("Steam library (%1)").arg(shown), library);
+  const QDir steamapps(QDir(library).filePath(QStringLiteral("steamapps")));
+  list.add(QStringLiteral("Steam games (%1)").arg(shown),
+           steamapps.filePath(QStringLiteral("common")));
+  return steamapps;
+}
+
 void addSteam(DriveList& list, const QString& home) {
-  for (const QString& library : steamLibraries(home)) {
-    // A library may be listed already (as a mounted file system, say); its
-    // games and prefixes are still its own.
-    const QString shown = list.shown(library);
-    list.add(QStringLiteral("Steam library (%1)").arg(shown), library);
-    const QDir steamapps(QDir(library).filePath(QStringLiteral("steamapps")));
-    list.add(QStringLiteral("Steam games (%1)").arg(shown),
-             steamapps.filePath(QStringLiteral("common")));
+  const QDir homeDir(home);
+  QStringList installations;
+  for (const char* installation : {".local/share/Steam", ".steam/steam",
+                                   ".var/app/com.valvesoftware.Steam/.local/share/Steam"}) {
+    installations << homeDir.filePath(QString::fromLatin1(installation));
+  }
+  for (const QString& library : steamLibraries(installations)) {
+    const QDir steamapps = addSteamLibrary(list, library);
     addPrefixes(list, steamapps.filePath(QStringLiteral("compatdata")), QStringLiteral("Proton "),
                 QStringLiteral("pfx/drive_c"));
   }
@@ -184,6 +193,30 @@ QList<Drive> gameDrives(const QString& home, const QProcessEnvironment& environm
     addOtherPrefixes(list, QDir(homeFolder));
   }
   return list.take();
+}
+
+QList<Drive> windowsGameDrives(const QStringList& drives, const QString& steamPath) {
+  DriveList list({});
+  for (const QString& root : drives) {
+    list.addMounted(root);
+  }
+  if (!steamPath.isEmpty()) {
+    for (const QString& library : steamLibraries({folderPath(steamPath)})) {
+      addSteamLibrary(list, library);
+    }
+  }
+  return list.take();
+}
+
+QList<Drive> machineGameDrives() {
+#ifdef Q_OS_WIN
+  // Steam keeps its folder in the registry, written with forward slashes.
+  const QSettings steam(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
+                        QSettings::NativeFormat);
+  return windowsGameDrives(mountedDrives(), steam.value(QStringLiteral("SteamPath")).toString());
+#else
+  return gameDrives(QDir::homePath(), QProcessEnvironment::systemEnvironment());
+#endif
 }
 
 }  // namespace game

@@ -42,4 +42,14 @@ struct Drive {
 // libraryfolders.vdf per Steam installation; nothing is searched recursively.
 [[nodiscard]] QList<Drive> gameDrives(const QString& home, const QProcessEnvironment& environment);
 
+// On Windows the drives come first, as Windows names them ("C:\"), then each
+// Steam library of the installation in steamPath (Steam's own folder and those
+// its steamapps\libraryfolders.vdf lists) with its steamapps\common:
+//   "Steam library (C:\Program Files (x86)\Steam)", "Steam games (...)".
+[[nodiscard]] QList<Drive> windowsGameDrives(const QStringList& drives, const QString& steamPath);
+
+// The drive list of this machine: windowsGameDrives on Windows, with Steam's
+// folder from the registry, gameDrives for the user's home elsewhere.
+[[nodiscard]] QList<Drive> machineGameDrives();
+
 }  // namespace game

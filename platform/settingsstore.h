@@ -8,7 +8,8 @@ namespace platform {
 // "Key=Value" lines, written through QSettings and synced after every save.
 class SettingsStore {
  public:
-  // The user's file: $XDG_CONFIG_HOME (else ~/.config) + "/Tintra/Tintra.ini".
+  // The user's file: $XDG_CONFIG_HOME (else ~/.config) + "/Tintra/Tintra.ini";
+  // on Windows %APPDATA%\Tintra\Tintra.ini.
   SettingsStore();
   explicit SettingsStore(QString filePath);
 

@@ -36,7 +36,11 @@ QString findDataFile(const QString& name, const QString& currentDir,
   if (local.isFile()) {
     return local.absoluteFilePath();
   }
+#ifdef Q_OS_WIN
+  const QFileInfo installed(QDir(applicationDir), name);
+#else
   const QFileInfo installed(QDir(applicationDir + QStringLiteral("/../share/tintra")), name);
+#endif
   if (installed.isFile()) {
     return QDir::cleanPath(installed.absoluteFilePath());
   }

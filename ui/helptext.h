@@ -14,8 +14,9 @@ inline const QString kReadmeFileName = QStringLiteral("readme.txt");
 // Files larger than this are not shown: a help text is a few pages.
 constexpr qint64 kMaxHelpFileBytes = 16 * 1024 * 1024;
 
-// The file from the current folder, else the installed copy in
-// <applicationDir>/../share/tintra/. Empty when neither exists.
+// The file from the current folder, else the installed copy: on Windows
+// beside the program, elsewhere in <applicationDir>/../share/tintra/. Empty
+// when neither exists.
 [[nodiscard]] QString findDataFile(const QString& name, const QString& currentDir,
                                    const QString& applicationDir);
 // The same for the running program.

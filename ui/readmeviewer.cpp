@@ -1,15 +1,12 @@
 #include "ui/readmeviewer.h"
 
+#include <QDir>
+
 #include "ui/helptext.h"
 
 namespace ui {
 
 void startReadmeViewer(platform::Platform& platform) {
-#ifdef Q_OS_WIN
-  platform.launchProgram(QStringLiteral("notepad"), {kReadmeFileName});
-#else
-  // xdg-open is started as a program of its own: the caller does not wait for
-  // the viewer, as with Notepad, and no busy pointer or result is involved.
   const QString path = findDataFile(kReadmeFileName);
   if (path.isEmpty()) {
     platform.messageBox(QStringLiteral("The file \"readme.txt\" was not found in the program's "
@@ -17,6 +14,11 @@ void startReadmeViewer(platform::Platform& platform) {
                         platform::style::kInformationIcon);
     return;
   }
+#ifdef Q_OS_WIN
+  platform.launchProgram(QStringLiteral("notepad"), {QDir::toNativeSeparators(path)});
+#else
+  // xdg-open is started as a program of its own: the caller does not wait for
+  // the viewer, as with Notepad, and no busy pointer or result is involved.
   platform.launchProgram(QStringLiteral("xdg-open"), {path});
 #endif
 }

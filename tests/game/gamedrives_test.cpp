@@ -53,6 +53,7 @@ struct GameDrives : ::testing::Test {
   QString library;
 
   void SetUp() override {
+    TINTRA_LINUX_ONLY("Wine and Steam's places on Linux, seen as another user");
     home = homeDir.path();
     library = diskDir.filePath(QStringLiteral("SteamLibrary"));
     for (const char* folder :
@@ -146,6 +147,32 @@ TEST_F(GameDrives, EachPlaceOnceWithItsLabelAfterTheMountedFileSystems) {
           inHome(".PlayOnLinux/wineprefix/Veldmark/drive_c"),
   };
   EXPECT_EQ(text(fromHome(all)), text(expected));
+}
+
+TEST(WindowsGameDrives, DrivesThenEachSteamLibraryWithItsGamesButNoPrefixes) {
+  QTemporaryDir disk;
+  const QString steam = disk.filePath(QStringLiteral("Steam"));
+  const QString library = disk.filePath(QStringLiteral("SteamLibrary"));
+  ASSERT_TRUE(QDir().mkpath(steam + QStringLiteral("/steamapps/compatdata/480/pfx/drive_c")));
+  ASSERT_TRUE(QDir().mkpath(steam + QStringLiteral("/steamapps/common")));
+  ASSERT_TRUE(QDir().mkpath(library + QStringLiteral("/steamapps/common")));
+  // As Steam writes it on Windows: native separators, backslashes escaped.
+  write(steam + QStringLiteral("/steamapps/libraryfolders.vdf"),
+        QStringLiteral("\"libraryfolders\" { \"1\" { \"path\" \"%1\" } }")
+            .arg(QDir::toNativeSeparators(library).replace(u'\\', QStringLiteral("\\\\")))
+            .toUtf8());
+  const QString root = QDir::rootPath();
+  const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
+  const QStringList expected{
+      shown(root) + QStringLiteral(" = ") + root,
+      QStringLiteral("Steam library (%1) = %2").arg(shown(steam), steam),
+      QStringLiteral("Steam games (%1) = %2/steamapps/common").arg(shown(steam), steam),
+      QStringLiteral("Steam library (%1) = %2").arg(shown(library), library),
+      QStringLiteral("Steam games (%1) = %2/steamapps/common").arg(shown(library), library),
+  };
+  // Steam's registry value uses forward slashes, whatever the platform.
+  EXPECT_EQ(text(lines(game::windowsGameDrives({root, root}, steam + u'/'))), text(expected));
+  EXPECT_EQ(text(lines(game::windowsGameDrives({root}, {}))), text(expected.mid(0, 1)));
 }
 
 struct WinePrefixCase {

@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 
 #include "permissionchecks.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -124,6 +125,7 @@ TEST_F(SettingsStoreTest, SavingCreatesTheMissingFolder) {
 }
 
 TEST_F(SettingsStoreTest, SaveIntoAReadOnlyFolderReportsFailure) {
+  TINTRA_LINUX_ONLY("a folder's permissions");
   const QString readOnly = folder_.filePath(QStringLiteral("locked"));
   ASSERT_TRUE(QDir().mkpath(readOnly));
   ASSERT_TRUE(QFile::setPermissions(readOnly, QFile::ReadOwner | QFile::ExeOwner));
@@ -145,6 +147,13 @@ TEST_F(SettingsStoreTest, SaveBelowAFileReportsFailure) {
                           QStringLiteral("1")));
 }
 
+#ifdef Q_OS_WIN
+TEST(SettingsStoreLocation, IsTintraInTheRoamingAppDataFolder) {
+  EXPECT_EQ(QDir::fromNativeSeparators(platform::SettingsStore::defaultFilePath()),
+            QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) +
+                QStringLiteral("/Tintra/Tintra.ini"));
+}
+#else
 TEST(SettingsStoreLocation, FollowsXdgConfigHomeElseDotConfig) {
   const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
   const QByteArray savedHome = qgetenv("HOME");
@@ -165,5 +174,6 @@ TEST(SettingsStoreLocation, FollowsXdgConfigHomeElseDotConfig) {
     qputenv("XDG_CONFIG_HOME", savedXdg);
   }
 }
+#endif
 
 }  // namespace

@@ -215,10 +215,16 @@ TEST_F(HelpWindowsTest, BothViewReadmeButtonsOpenTheReadmeAndStayOpen) {
   windows_->showAbout();
   click(windows_->helpWindow(), "Command2");
   click(windows_->aboutWindow(), "Command2");
-  const QString path = QDir(folder_.path()).filePath(QStringLiteral("readme.txt"));
+  const QString path =
+      QDir::toNativeSeparators(QDir(folder_.path()).filePath(QStringLiteral("readme.txt")));
+#ifdef Q_OS_WIN
+  const QString viewer = QStringLiteral("notepad");
+#else
+  const QString viewer = QStringLiteral("xdg-open");
+#endif
   ASSERT_EQ(platform_.launches.size(), 2);
   for (const FakePlatform::Launch& launch : platform_.launches) {
-    EXPECT_EQ(launch.program, QStringLiteral("xdg-open"));
+    EXPECT_EQ(launch.program, viewer);
     EXPECT_EQ(launch.arguments, QStringList{path});
   }
   EXPECT_TRUE(windows_->helpWindow()->isVisible());
