@@ -4,6 +4,14 @@
 #   share/applications/<id>.desktop          the desktop menu entry
 #   share/icons/hicolor/<size>/apps/<id>.*   the icon, SVG and PNG sizes
 #   share/metainfo/<id>.metainfo.xml         the AppStream description
+#
+# Windows has a layout of its own (cmake/WindowsInstall.cmake).
+if(WIN32)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsResource.cmake)
+  include(${CMAKE_CURRENT_LIST_DIR}/WindowsPackage.cmake)
+  return()
+endif()
+
 include(GNUInstallDirs)
 
 # TINTRA_APP_ID comes from data/CMakeLists.txt.

@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs whichever of the packages in debian-packages.txt are missing,
-# as root or through sudo.
+# Installs whichever of the packages in the given lists are missing (by
+# default debian-packages.txt), as root or through sudo.
+#   scripts/install-deps.sh [LIST...]
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
+(($# > 0)) || set -- "$here/debian-packages.txt"
 
 missing=()
 while read -r package; do
@@ -10,7 +12,7 @@ while read -r package; do
   if ! dpkg-query -W -f='${Status}' "$package" 2>/dev/null | grep -q 'install ok installed'; then
     missing+=("$package")
   fi
-done <"$here/debian-packages.txt"
+done < <(cat "$@")
 
 if ((${#missing[@]} > 0)); then
   echo "Installing: ${missing[*]}"
@@ -26,8 +28,11 @@ fi
 # The programs the build and the tests run; a missing one means its package
 # is not in debian-packages.txt (the test programs_tests says which).
 unlisted=()
+windows=no
+[[ " $* " == *windows-packages.txt* ]] && windows=yes
 while read -r program kind _; do
   [[ -z "$program" || "$program" == \#* || "$kind" == bootstrap ]] && continue
+  [[ "$kind" == windows && "$windows" == no ]] && continue
   command -v "$program" >/dev/null || unlisted+=("$program")
 done <"$here/programs.txt"
 if ((${#unlisted[@]} > 0)); then

@@ -1,0 +1,30 @@
+# The Windows downloads: `cpack` in the build folder makes
+#   Tintra-<version>-win64.zip         unpack anywhere and run tintra.exe
+#   Tintra-<version>-win64-setup.exe   a 64-bit installer with a Start-menu entry and an
+#                                      uninstaller that leaves the player's settings
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstall.cmake)
+
+set(CPACK_GENERATOR ZIP NSIS)
+set(CPACK_PACKAGE_NAME Tintra)
+set(CPACK_PACKAGE_VENDOR Tintra)
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Veldmark Name Colorizer: coloured player names")
+set(CPACK_PACKAGE_FILE_NAME Tintra-${PROJECT_VERSION}-win64)
+set(CPACK_PACKAGE_INSTALL_DIRECTORY Tintra)
+set(CPACK_PACKAGE_EXECUTABLES tintra "Veldmark Name Colorizer")
+set(CPACK_STRIP_FILES ON)
+# The installer's file name differs from the zip's.
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/WindowsPackageNames.cmake)
+
+# NSIS makes a 32-bit installer unless told otherwise, and that does not run
+# where Windows (or Wine) is 64-bit only.
+set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
+set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
+set(CPACK_NSIS_DISPLAY_NAME "Veldmark Name Colorizer")
+set(CPACK_NSIS_PACKAGE_NAME "Veldmark Name Colorizer")  # also the Start-menu folder
+set(CPACK_NSIS_INSTALLED_ICON_NAME tintra.exe)
+set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/data/icons/org.example.Tintra.ico)
+set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/data/icons/org.example.Tintra.ico)
+set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+
+include(CPack)
