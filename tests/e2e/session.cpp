@@ -112,7 +112,17 @@ QString Session::mainTitlePattern() {
 }
 
 QString Session::settingsFile() const {
-  return home() + QStringLiteral("/.config/Tintra/Tintra.ini");
+  return settingsFile_.isEmpty() ? home() + QStringLiteral("/.config/Tintra/Tintra.ini")
+                                 : settingsFile_;
+}
+
+void Session::setSettingsFile(const QString& path) {
+  settingsFile_ = path;
+}
+
+void Session::setProgram(const QString& program, const QStringList& arguments) {
+  program_ = program;
+  arguments_ = arguments;
 }
 
 void Session::prependToPath(const QString& folder) {
@@ -127,7 +137,7 @@ void Session::setEnvironment(const QString& name, const QString& value) {
 void Session::launch() {
   process_.setProcessEnvironment(environment_);
   process_.setWorkingDirectory(workingFolder());
-  process_.start(QStringLiteral(TINTRA_BINARY), {});
+  process_.start(program_, arguments_);
   ASSERT_TRUE(process_.waitForStarted(10000)) << "tintra did not start";
 }
 
@@ -254,13 +264,16 @@ void Session::locateMainWindow() {
   windowRect_ =
       QRect(values.value(QStringLiteral("X")), values.value(QStringLiteral("Y")),
             values.value(QStringLiteral("WIDTH")), values.value(QStringLiteral("HEIGHT")));
-  ASSERT_EQ(windowRect_.width(), kClientWidth * scale_) << "the main window has its designed width";
-  ASSERT_GT(windowRect_.height(), kClientHeight * scale_)
+  const int frames = windowRect_.width() - kClientWidth * scale_;
+  ASSERT_TRUE(frames >= 0 && frames % 2 == 0 && frames <= 16)
+      << "the main window has its designed width, " << windowRect_.width() << " with its frame";
+  frame_ = frames / 2;
+  ASSERT_GT(windowRect_.height(), kClientHeight * scale_ + 2 * frame_)
       << "a menu bar sits above the client area";
 }
 
 QRect Session::clientRect() const {
-  return {windowRect_.left(), windowRect_.bottom() + 1 - kClientHeight * scale_,
+  return {windowRect_.left() + frame_, windowRect_.bottom() + 1 - frame_ - kClientHeight * scale_,
           kClientWidth * scale_, kClientHeight * scale_};
 }
 

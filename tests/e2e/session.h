@@ -42,7 +42,9 @@ RunResult runTool(const QString& program, const QStringList& arguments, int time
 
 class Session {
  public:
-  // The main window's client area, below the menu bar, in pixels.
+  // The main window's client area, below the menu bar, in pixels. Where the
+  // program draws its own frame around it (Wine does), the frame is as wide
+  // on the left, the right and the bottom.
   static constexpr int kClientWidth = 482;
   static constexpr int kClientHeight = 289;
 
@@ -63,6 +65,10 @@ class Session {
   // was already shown, so the main window comes up at once.
   void markFirstRunDone() const;
   void prependToPath(const QString& folder);
+  // Another program to start instead of the Linux tintra (Wine with
+  // tintra.exe, say), and where its settings file is. Call before start().
+  void setProgram(const QString& program, const QStringList& arguments);
+  void setSettingsFile(const QString& path);
   // Starts tintra on a screen scaled by the factor (QT_SCALE_FACTOR), as at
   // 200 % display scaling; the window's rectangles are then in scaled pixels.
   // Call before start().
@@ -143,8 +149,12 @@ class Session {
   QProcessEnvironment environment_;
   std::vector<std::unique_ptr<QProcess>> helpers_;
   QProcess process_;
+  QString program_ = QStringLiteral(TINTRA_BINARY);
+  QStringList arguments_;
+  QString settingsFile_;
   QString windowId_;
   QRect windowRect_;
+  int frame_ = 0;
   int scale_ = 1;
 };
 

@@ -40,11 +40,18 @@ void touch(const QString& path) {
 }
 
 TEST(FolderListing, DrivesPutTheRootFirstWithoutRepeats) {
+#ifdef Q_OS_WIN
+  EXPECT_EQ(game::orderDrives({QStringLiteral("D:/"), QStringLiteral("C:/"), QStringLiteral("E:/"),
+                               QStringLiteral("D:/")}),
+            QStringList({QStringLiteral("C:/"), QStringLiteral("D:/"), QStringLiteral("E:/")}));
+  EXPECT_EQ(game::mountedDrives().value(0), QStringLiteral("C:/"));
+#else
   EXPECT_EQ(
       game::orderDrives({QStringLiteral("/boot"), QStringLiteral("/"), QStringLiteral("/media/usb"),
                          QStringLiteral("/boot")}),
       QStringList({QStringLiteral("/"), QStringLiteral("/boot"), QStringLiteral("/media/usb")}));
   EXPECT_EQ(game::mountedDrives().value(0), QStringLiteral("/"));
+#endif
 }
 
 TEST(FolderListing, APathBelongsToTheDeepestDriveItLiesUnder) {
@@ -53,6 +60,11 @@ TEST(FolderListing, APathBelongsToTheDeepestDriveItLiesUnder) {
             QStringLiteral("/media/usb"));
   EXPECT_EQ(game::driveOf(QStringLiteral("/media/usb2"), drives), QStringLiteral("/"));
   EXPECT_EQ(game::driveOf(QStringLiteral("/media/usb"), drives), QStringLiteral("/media/usb"));
+}
+
+// The drive of the folder the tests run in: "/", or "Z:/" under Wine.
+QString currentDrive() {
+  return QDir::currentPath().section(u'/', 0, 0) + u'/';
 }
 
 struct Browse : ::testing::Test {
@@ -68,7 +80,8 @@ struct Browse : ::testing::Test {
     touch(gameFolder + QStringLiteral("/VeldmarkMP.exe"));
     touch(gameFolder + QStringLiteral("/veldmark.exe"));
     touch(gameFolder + QStringLiteral("/readme.txt"));
-    window = std::make_unique<game::FrmBrowse>(platform, globals, drives({"/", root.path()}));
+    window =
+        std::make_unique<game::FrmBrowse>(platform, globals, drives({currentDrive(), root.path()}));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
   }
   template <typename T>
@@ -84,7 +97,7 @@ TEST_F(Browse, OpensAtTheCurrentFolderWithNamedControls) {
   EXPECT_EQ(child<QPushButton>("Command1")->text(), QStringLiteral("Set Location"));
   EXPECT_EQ(child<QPushButton>("close")->text(), QStringLiteral("Close"));
   EXPECT_EQ(child<QComboBox>("Drive1")->count(), 2);
-  EXPECT_EQ(child<QComboBox>("Drive1")->itemText(0), QStringLiteral("/"));
+  EXPECT_EQ(child<QComboBox>("Drive1")->itemText(0), currentDrive());
 }
 
 TEST_F(Browse, OpeningAFolderListsItsFoldersAndOnlyTheGameExecutable) {
@@ -133,9 +146,11 @@ TEST_F(Browse, SetLocationStoresTheFolderOfTheExecutableInAnyCase) {
   selectFile(0);
   window->Command1_Click();
   EXPECT_TRUE(platform.messages.isEmpty());
+  // As Windows writes paths there, with backslashes.
+  const QString stored = QDir::toNativeSeparators(gameFolder);
   EXPECT_EQ(platform.savedKeys,
-            QStringList{QStringLiteral("Configuration/Veldmark Location=") + gameFolder});
-  EXPECT_EQ(globals.gameLocation, gameFolder);  // loaded again
+            QStringList{QStringLiteral("Configuration/Veldmark Location=") + stored});
+  EXPECT_EQ(globals.gameLocation, stored);  // loaded again
   EXPECT_EQ(platform.unloadedWindows, QList<QWidget*>{window.get()});
 }
 
@@ -147,7 +162,7 @@ TEST_F(Browse, AnExecutableAtARootStoresTheRootWithItsSeparator) {
   selectFile(file1->count() - 1);
   window->Command1_Click();
   EXPECT_EQ(platform.settings.value(QStringLiteral("Configuration/Veldmark Location")),
-            QStringLiteral("/"));
+            QDir::toNativeSeparators(rootFolder));
 }
 
 TEST_F(Browse, CloseStoresNothing) {
@@ -163,7 +178,7 @@ TEST_F(Browse, AFolderThatCannotBeReadIsReportedAndTheListsStayUsable) {
   const QString gone = root.filePath(QStringLiteral("gone"));
   EXPECT_FALSE(window->openFolder(gone));
   ASSERT_EQ(platform.messages.size(), 1);
-  EXPECT_TRUE(platform.messages[0].prompt.contains(gone));
+  EXPECT_TRUE(platform.messages[0].prompt.contains(QDir::toNativeSeparators(gone)));
   EXPECT_EQ(platform.messages[0].title, QStringLiteral("Browse for Veldmark"));
   EXPECT_EQ(window->folder(), gameFolder);
   EXPECT_EQ(texts(child<QListWidget>("File1")), QStringList{QStringLiteral("VeldmarkMP.exe")});

@@ -18,6 +18,7 @@
 #include "game/namecfg.h"
 #include "settings/settingstable.h"
 #include "ui/frmconfig.h"
+#include "unprivileged.h"
 
 namespace {
 
@@ -51,6 +52,7 @@ class WineBrowse : public ::testing::TestWithParam<Road> {
   QByteArray savedPrefix;
 
   void SetUp() override {
+    TINTRA_LINUX_ONLY("Wine's places on Linux");
     game = home.filePath(QStringLiteral(".wine/drive_c/Games/Veldmark"));
     for (const QString& folder :
          {game + QStringLiteral("/main/scripts"), home.filePath(QStringLiteral("Documents")),

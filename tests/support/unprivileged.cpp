@@ -1,5 +1,20 @@
 #include "unprivileged.h"
 
+#ifdef _WIN32
+// Never reached: the tests that use these are skipped on Windows.
+namespace testing_support {
+int runUnprivileged(const std::function<int()>& /*body*/) {
+  return -1;
+}
+int runInChild(const std::function<int()>& /*body*/) {
+  return -1;
+}
+int runWithSmallDisk(const char* /*folder*/, int /*sizeKiB*/,
+                     const std::function<int()>& /*body*/) {
+  return -1;
+}
+}  // namespace testing_support
+#else
 #include <sched.h>
 #include <sys/mount.h>
 #include <sys/wait.h>
@@ -57,3 +72,4 @@ int runWithSmallDisk(const char* folder, int sizeKiB, const std::function<int()>
 }
 
 }  // namespace testing_support
+#endif

@@ -2,6 +2,15 @@
 
 #include <functional>
 
+// The helpers below fork, change users and mount file systems, which Windows
+// cannot. A test that needs them, or POSIX permissions, begins with this
+// line: under Windows it is skipped and says why.
+#ifdef _WIN32
+#define TINTRA_LINUX_ONLY(reason) GTEST_SKIP() << "Linux only: " << (reason)
+#else
+#define TINTRA_LINUX_ONLY(reason) static_cast<void>(0)
+#endif
+
 namespace testing_support {
 
 // Runs body in a child process, as the unprivileged user "nobody" when the

@@ -1,0 +1,171 @@
+// The Windows downloads under Wine, used as a Windows player would use them:
+// tintra.exe started from the unpacked zip, and the installer run silently.
+// The same harness drives it as the Linux program; Wine draws the window's
+// frame itself, and its clipboard is the X server's.
+#include <QDir>
+#include <QFile>
+#include <QThread>
+
+#include "previewpixels.h"
+#include "session.h"
+#include "winemachine.h"
+
+namespace e2e {
+namespace {
+
+const QString kNotice = QStringLiteral("^Veldmark Colorizer$");
+const QString kConfiguration = QStringLiteral("Configuration$");
+const QString kBrowse = QStringLiteral("^Browse for Veldmark$");
+const QString kMakeNameCfg = QStringLiteral("^Make name.cfg$");
+
+void keys(const Session& session, const QString& names) {
+  session.pressKeys(names);
+  QThread::msleep(400);
+}
+
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// A session of tintra.exe in the Wine machine, with no settings file yet.
+void useWindowsProgram(Session& session, const QString& exe) {
+  session.setProgram(QStringLiteral("wine"), {exe});
+  session.setSettingsFile(wineMachine().appData() + QStringLiteral("/Tintra/Tintra.ini"));
+  QFile::remove(session.settingsFile());
+}
+
+// The preview of a typed name once drawn, read back from the client area.
+QImage previewOf(Session& session, const QString& name) {
+  session.start();
+  if (::testing::Test::HasFatalFailure()) {
+    return {};
+  }
+  session.pressKeys(QStringLiteral("ctrl+a"));
+  session.typeText(name);
+  return session.waitForClient([](const QImage& image) {
+    return hasInk(image, 0, kRed) && hasInk(image, 3, kBlue) && !hasInk(image, 4, kWhite);
+  });
+}
+
+}  // namespace
+
+TEST(WineE2e, ZipRunsAndDrawsATypedNameAsOnLinux) {
+  const QString name = QStringLiteral("^1Hh^4Ee");
+  Session linux;
+  const QImage expected = previewOf(linux, name);
+  ASSERT_FALSE(expected.isNull());
+  linux.kill();
+
+  Session windows;
+  useWindowsProgram(windows, wineMachine().unpacked() + QStringLiteral("/tintra.exe"));
+  windows.markFirstRunDone();
+  const QImage shown = previewOf(windows, name);
+  ASSERT_FALSE(shown.isNull());
+  windows.grabScreen()
+      .copy(windows.mainWindowRect())
+      .save(screenshotPath(QStringLiteral("wine-main.png")));
+
+  // The same cells, in the same colours and sizes: Windows draws the glyphs
+  // with its own rasteriser, so their edges may differ by a pixel.
+  EXPECT_EQ(panelShade(shown), panelShade(expected));
+  const QRgb colours[] = {kRed, kRed, kBlue, kBlue};
+  for (int cell = 0; cell < 4; ++cell) {
+    const Ink want = inkOf(expected, cell, colours[cell]);
+    const Ink got = inkOf(shown, cell, colours[cell]);
+    EXPECT_NEAR(got.box.top(), want.box.top(), 1) << "cell " << cell;
+    EXPECT_NEAR(got.box.bottom(), want.box.bottom(), 1) << "cell " << cell;
+    EXPECT_NEAR(got.box.left(), want.box.left(), 2) << "cell " << cell;
+    EXPECT_NEAR(got.box.right(), want.box.right(), 2) << "cell " << cell;
+    EXPECT_NEAR(got.pixels, want.pixels, want.pixels / 3) << "cell " << cell;
+  }
+  for (int cell = 4; cell < 18; ++cell) {
+    EXPECT_TRUE(shown.copy(previewCellColumn(cell)) == expected.copy(previewCellColumn(cell)))
+        << "cell " << cell << " differs";
+  }
+  EXPECT_EQ(windows.readName(), name);
+}
+
+TEST(WineE2e, NameCfgSettingsAndClipboardOutliveTheProgram) {
+  Session session;
+  useWindowsProgram(session, wineMachine().unpacked() + QStringLiteral("/tintra.exe"));
+  // The game on C:, holding its executable; tintra is started in its folder,
+  // where the browse window opens.
+  const QString game = wineMachine().linuxPath(QStringLiteral("C:\\Games\\Veldmark"));
+  session.setWorkingFolder(game + QStringLiteral("/main/scripts"));
+  session.setWorkingFolder(game);
+  QFile(game + QStringLiteral("/VELDMARKMP.EXE")).open(QIODevice::WriteOnly);
+
+  session.launch();
+  ASSERT_TRUE(session.focusWindowTitled(kNotice)) << "no first-run notice";
+  keys(session, QStringLiteral("Return"));
+  session.waitForMainWindow();
+  EXPECT_EQ(session.settingsValue(QStringLiteral("First Run")), QStringLiteral("1"))
+      << "no settings in %APPDATA%\\Tintra\\Tintra.ini";
+
+  keys(session, QStringLiteral("alt+o"));
+  ASSERT_TRUE(session.focusWindowTitled(kConfiguration));
+  keys(session, QStringLiteral("Tab space"));  // ".." opens the browse window
+  ASSERT_TRUE(session.focusWindowTitled(kBrowse));
+  keys(session, QStringLiteral("Tab Tab space Tab space"));  // Set Location
+  EXPECT_TRUE(session.waitForWindowGone(kBrowse)) << "the browse window stayed open";
+  EXPECT_EQ(session.settingsValue(QStringLiteral("Veldmark Location")),
+            QStringLiteral("C:\\Games\\Veldmark"));
+  // Windows gives the activation back to the main window, and Wine takes no
+  // focus from outside: the player opens Configuration again.
+  session.focusWindow(session.mainWindowId());
+  keys(session, QStringLiteral("alt+o"));
+  ASSERT_TRUE(session.focusWindowTitled(kConfiguration));
+  keys(session, QStringLiteral("Tab Tab Tab space Tab space"));  // Save On Quit, Close
+  EXPECT_TRUE(session.waitForWindowGone(kConfiguration)) << "Configuration stayed open";
+
+  session.setName(QStringLiteral("^1Tin^7tra"));
+  session.focusWindow(session.mainWindowId());
+  keys(session, QStringLiteral("alt+x Right Return"));  // "Make name.cfg"
+  ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfg));
+  keys(session, QStringLiteral("Return"));  // Yes
+  ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfg));
+  keys(session, QStringLiteral("Return"));  // the confirmation
+  EXPECT_EQ(fileBytes(game + QStringLiteral("/main/scripts/name.cfg")),
+            QByteArray("Name ^1Tin^7tra\r\n"));
+
+  // Windows keeps the clipboard once the program has ended.
+  session.quitWithYes();
+  EXPECT_TRUE(session.waitForExit()) << "tintra.exe kept running after Yes";
+  EXPECT_EQ(session.clipboardText(), QStringLiteral("^1Tin^7tra"));
+  EXPECT_EQ(session.settingsValue(QStringLiteral("Saved Name")), QStringLiteral("^1Tin^7tra"));
+
+  session.start();
+  EXPECT_EQ(session.readName(), QStringLiteral("^1Tin^7tra")) << "the name was not restored";
+}
+
+TEST(WineE2e, InstallerInstallsSilentlyAndItsUninstallerKeepsTheSettings) {
+  ASSERT_TRUE(QFileInfo(WineMachine::installer()).isFile())
+      << "TINTRA_WINDOWS_SETUP names no installer";
+  ASSERT_EQ(wineMachine().wine({WineMachine::installer(), QStringLiteral("/S")}).exitCode, 0);
+  const QString folder = wineMachine().linuxPath(QStringLiteral("C:\\Program Files\\Tintra"));
+  EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/tintra.exe")));
+  EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/platforms/qwindows.dll")));
+  const QString shortcut = wineMachine().linuxPath(
+      QStringLiteral("C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\"
+                     "Veldmark Name Colorizer\\Veldmark Name Colorizer.lnk"));
+  EXPECT_TRUE(QFileInfo::exists(shortcut)) << "no Start-menu entry";
+
+  Session session;
+  useWindowsProgram(session, QStringLiteral("C:\\Program Files\\Tintra\\tintra.exe"));
+  session.markFirstRunDone();
+  session.start();
+  session.kill();
+
+  // The uninstaller copies itself away and runs from there: wait for it.
+  wineMachine().wine(
+      {QStringLiteral("C:\\Program Files\\Tintra\\Uninstall.exe"), QStringLiteral("/S")});
+  for (int wait = 0; wait < 100 && QFileInfo::exists(folder); ++wait) {
+    QThread::msleep(200);
+  }
+  EXPECT_FALSE(QFileInfo::exists(folder)) << "the uninstaller left the program's folder";
+  EXPECT_FALSE(QFileInfo::exists(shortcut)) << "the uninstaller left the Start-menu entry";
+  EXPECT_TRUE(QFileInfo::exists(session.settingsFile())) << "the uninstaller took the settings";
+}
+
+}  // namespace e2e

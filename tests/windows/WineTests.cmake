@@ -1,0 +1,28 @@
+# CTest runs the cross-built test programs under Wine, through a wrapper that
+# gives them the DLLs and the fonts. GoogleTest's test lists are read when the
+# tests run, under Wine too, not at build time.
+# Wine's Z: is the Linux root.
+cmake_path(SET qt_bin NORMALIZE "${Qt6_DIR}/../../../bin")
+set(TINTRA_WINE_DLL_PATH "Z:${qt_bin}")
+foreach(runtime IN ITEMS libstdc++-6.dll libwinpthread-1.dll)
+  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
+                  OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
+  cmake_path(GET runtime_path PARENT_PATH runtime_dir)
+  cmake_path(NORMAL_PATH runtime_dir)
+  string(APPEND TINTRA_WINE_DLL_PATH ";Z:${runtime_dir}")
+endforeach()
+
+# The fonts the Linux tests draw with, gathered into one folder.
+set(TINTRA_WINE_FONT_DIR ${CMAKE_CURRENT_BINARY_DIR}/wine-fonts)
+file(GLOB_RECURSE tintra_fonts /usr/share/fonts/truetype/*.ttf)
+file(MAKE_DIRECTORY ${TINTRA_WINE_FONT_DIR})
+foreach(font IN LISTS tintra_fonts)
+  cmake_path(GET font FILENAME name)
+  file(CREATE_LINK ${font} ${TINTRA_WINE_FONT_DIR}/${name} SYMBOLIC)
+endforeach()
+
+configure_file(${CMAKE_CURRENT_LIST_DIR}/wine-run.sh.in ${CMAKE_CURRENT_BINARY_DIR}/wine-run.sh
+               @ONLY FILE_PERMISSIONS OWNER_READ OWNER_WRITE OWNER_EXECUTE GROUP_READ
+                                      GROUP_EXECUTE WORLD_READ WORLD_EXECUTE)
+set(CMAKE_CROSSCOMPILING_EMULATOR ${CMAKE_CURRENT_BINARY_DIR}/wine-run.sh)
+set(CMAKE_GTEST_DISCOVER_TESTS_DISCOVERY_MODE PRE_TEST)
