@@ -23,8 +23,9 @@ cmake --build build/windows-tests
 exec {display_pipe}< <(exec Xvfb -displayfd 1 -screen 0 1024x768x24 -nolisten tcp 2>/dev/null)
 xvfb=$!
 read -r -u "$display_pipe" display
+exec {display_pipe}<&-
 export DISPLAY=":$display" WINEPREFIX="$PWD/build/windows-tests/wineprefix"
 trap 'wineserver -k 2>/dev/null || true; kill "$xvfb" 2>/dev/null || true' EXIT
-tests/windows/wineprefix.sh "$WINEPREFIX"
+scripts/wine-prefix.sh "$WINEPREFIX"
 
 ctest --test-dir build/windows-tests --output-on-failure -j2

@@ -44,7 +44,9 @@ echo "Fetching Debian's $source_package $source_version source..."
 apt-get "${apt_options[@]}" -qq update
 (cd "$work/src" && apt-get "${apt_options[@]}" -qq source --download-only \
   "$source_package=$source_version")
-dpkg-source --no-check -x "$work/src/${source_package}_$source_version.dsc" "$work/qtbase" >/dev/null
+# apt has checked the files against the archive's signed lists.
+dpkg-source --no-check -x "$work/src/${source_package}_$source_version.dsc" "$work/qtbase" \
+  >"$work/unpack.log" 2>&1 || { cat "$work/unpack.log" >&2; exit 1; }
 
 # Patches of ours, for mingw on 64-bit Windows; each says why at its top.
 shopt -s nullglob

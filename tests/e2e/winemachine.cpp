@@ -16,8 +16,8 @@ void WineMachine::SetUp() {
   qputenv("WINEPREFIX", QFile::encodeName(prefix_.path()));
   qputenv("WINEDEBUG", "-all");
   qputenv("WINEDLLOVERRIDES", "mscoree,mshtml=");
-  const RunResult prepared = runTool(
-      QStringLiteral(TINTRA_SOURCE_DIR "/tests/windows/wineprefix.sh"), {prefix_.path()}, 300000);
+  const RunResult prepared = runTool(QStringLiteral(TINTRA_SOURCE_DIR "/scripts/wine-prefix.sh"),
+                                     {prefix_.path()}, 300000);
   ASSERT_EQ(prepared.exitCode, 0) << "the Wine prefix could not be set up";
 
   const QString appData =
@@ -29,6 +29,7 @@ void WineMachine::SetUp() {
 
   const QString zip = qEnvironmentVariable("TINTRA_WINDOWS_ZIP");
   ASSERT_TRUE(QFileInfo(zip).isFile()) << "TINTRA_WINDOWS_ZIP names no zip: " << zip.toStdString();
+  EXPECT_LE(QFileInfo(zip).size(), 15 * 1024 * 1024) << "a download of more than 15 MB";
   QProcess unzip;
   unzip.setWorkingDirectory(zipFolder_.path());
   unzip.start(QStringLiteral("cmake"),
@@ -49,12 +50,8 @@ RunResult WineMachine::wine(const QStringList& arguments, int timeoutMs) const {
 }
 
 QString WineMachine::linuxPath(const QString& windowsPath) const {
-  QString relative = windowsPath.mid(3);
-  return driveC() + u'/' + relative.replace(u'\\', u'/');
-}
-
-QString WineMachine::installer() {
-  return qEnvironmentVariable("TINTRA_WINDOWS_SETUP");
+  return prefix_.filePath(QStringLiteral("drive_c/") +
+                          QString(windowsPath.mid(3)).replace(u'\\', u'/'));
 }
 
 }  // namespace e2e

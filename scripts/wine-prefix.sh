@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Makes a Wine prefix ready for the Windows tests, once, and starts its Wine
 # server and services for the tests that follow.
-#   tests/windows/wineprefix.sh PREFIX
+#   scripts/wine-prefix.sh PREFIX
 # DISPLAY must name the X server the tests use: Wine's services stay on it.
 set -euo pipefail
 export WINEPREFIX="$1" WINEDEBUG=-all

@@ -1,6 +1,8 @@
 # CTest runs the cross-built test programs under Wine, through a wrapper that
 # gives them the DLLs and the fonts. GoogleTest's test lists are read when the
-# tests run, under Wine too, not at build time.
+# tests run, under Wine too, not at build time. Included by tests/ in a
+# cross build for Windows.
+
 # Wine's Z: is the Linux root.
 cmake_path(SET qt_bin NORMALIZE "${Qt6_DIR}/../../../bin")
 set(TINTRA_WINE_DLL_PATH "Z:${qt_bin}")
