@@ -29,7 +29,7 @@ work="$qt_dir.work"
 rm -rf "$work"
 mkdir -p "$work/apt/lists/partial" "$work/apt/cache/archives/partial" "$work/src"
 started=$(date +%s)
-echo "Building Qt $source_version for Windows into $qt_dir (40 to 60 minutes on two cores)."
+echo "Building Qt $source_version for Windows into $qt_dir (about 20 minutes on two cores, longer on a busy machine)."
 
 # apt-get source needs deb-src entries; a private apt configuration holds
 # them, so the machine's own sources stay as they are.
