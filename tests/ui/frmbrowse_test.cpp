@@ -1,4 +1,4 @@
-#include "game/frmbrowse.h"
+#include "ui/frmbrowse.h"
 
 #include <gtest/gtest.h>
 
@@ -39,29 +39,6 @@ void touch(const QString& path) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
-TEST(FolderListing, DrivesPutTheRootFirstWithoutRepeats) {
-#ifdef Q_OS_WIN
-  EXPECT_EQ(game::orderDrives({QStringLiteral("D:/"), QStringLiteral("C:/"), QStringLiteral("E:/"),
-                               QStringLiteral("D:/")}),
-            QStringList({QStringLiteral("C:/"), QStringLiteral("D:/"), QStringLiteral("E:/")}));
-  EXPECT_EQ(game::mountedDrives().value(0), QStringLiteral("C:/"));
-#else
-  EXPECT_EQ(
-      game::orderDrives({QStringLiteral("/boot"), QStringLiteral("/"), QStringLiteral("/media/usb"),
-                         QStringLiteral("/boot")}),
-      QStringList({QStringLiteral("/"), QStringLiteral("/boot"), QStringLiteral("/media/usb")}));
-  EXPECT_EQ(game::mountedDrives().value(0), QStringLiteral("/"));
-#endif
-}
-
-TEST(FolderListing, APathBelongsToTheDeepestDriveItLiesUnder) {
-  const QStringList drives{QStringLiteral("/"), QStringLiteral("/media/usb")};
-  EXPECT_EQ(game::driveOf(QStringLiteral("/media/usb/games"), drives),
-            QStringLiteral("/media/usb"));
-  EXPECT_EQ(game::driveOf(QStringLiteral("/media/usb2"), drives), QStringLiteral("/"));
-  EXPECT_EQ(game::driveOf(QStringLiteral("/media/usb"), drives), QStringLiteral("/media/usb"));
-}
-
 // The drive of the folder the tests run in: "/", or "Z:/" under Wine.
 QString currentDrive() {
   return QDir::currentPath().section(u'/', 0, 0) + u'/';
@@ -72,7 +49,7 @@ struct Browse : ::testing::Test {
   settings::GlobalVars globals;
   QTemporaryDir root;
   QString gameFolder;
-  std::unique_ptr<game::FrmBrowse> window;
+  std::unique_ptr<ui::FrmBrowse> window;
 
   void SetUp() override {
     gameFolder = root.filePath(QStringLiteral("Veldmark Gold"));
@@ -81,7 +58,7 @@ struct Browse : ::testing::Test {
     touch(gameFolder + QStringLiteral("/veldmark.exe"));
     touch(gameFolder + QStringLiteral("/readme.txt"));
     window =
-        std::make_unique<game::FrmBrowse>(platform, globals, drives({currentDrive(), root.path()}));
+        std::make_unique<ui::FrmBrowse>(platform, globals, drives({currentDrive(), root.path()}));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
   }
   template <typename T>
@@ -186,7 +163,7 @@ TEST_F(Browse, AFolderThatCannotBeReadIsReportedAndTheListsStayUsable) {
 
 TEST_F(Browse, ADriveThatCannotBeReadKeepsTheDriveListWhereItWas) {
   const QString missing = root.filePath(QStringLiteral("unplugged"));
-  window = std::make_unique<game::FrmBrowse>(platform, globals, drives({"/", missing}));
+  window = std::make_unique<ui::FrmBrowse>(platform, globals, drives({"/", missing}));
   window->setAttribute(Qt::WA_DeleteOnClose, false);
   auto* drive1 = child<QComboBox>("Drive1");
   const QString before = window->folder();
