@@ -39,6 +39,29 @@ void touch(const QString& path) {
   ASSERT_TRUE(file.open(QIODevice::WriteOnly));
 }
 
+TEST(FolderListing, DrivesPutTheRootFirstWithoutRepeats) {
+#ifdef Q_OS_WIN
+  EXPECT_EQ(game::orderDrives({QStringLiteral("D:/"), QStringLiteral("C:/"), QStringLiteral("E:/"),
+                               QStringLiteral("D:/")}),
+            QStringList({QStringLiteral("C:/"), QStringLiteral("D:/"), QStringLiteral("E:/")}));
+  EXPECT_EQ(game::mountedDrives().value(0), QStringLiteral("C:/"));
+#else
+  EXPECT_EQ(
+      game::orderDrives({QStringLiteral("/boot"), QStringLiteral("/"), QStringLiteral("/media/usb"),
+                         QStringLiteral("/boot")}),
+      QStringList({QStringLiteral("/"), QStringLiteral("/boot"), QStringLiteral("/media/usb")}));
+  EXPECT_EQ(game::mountedDrives().value(0), QStringLiteral("/"));
+#endif
+}
+
+TEST(FolderListing, APathBelongsToTheDeepestDriveItLiesUnder) {
+  const QStringList drives{QStringLiteral("/"), QStringLiteral("/media/usb")};
+  EXPECT_EQ(game::driveOf(QStringLiteral("/media/usb/games"), drives),
+            QStringLiteral("/media/usb"));
+  EXPECT_EQ(game::driveOf(QStringLiteral("/media/usb2"), drives), QStringLiteral("/"));
+  EXPECT_EQ(game::driveOf(QStringLiteral("/media/usb"), drives), QStringLiteral("/media/usb"));
+}
+
 // The drive of the folder the tests run in: "/", or "Z:/" under Wine.
 QString currentDrive() {
   return QDir::currentPath().section(u'/', 0, 0) + u'/';
