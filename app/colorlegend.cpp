@@ -3,10 +3,13 @@
 #include <QPainter>
 
 #include "app/clickablelabel.h"
-#include "app/twips.h"
 #include "ui/fonts.h"
+#include "ui/twips.h"
 
 namespace app {
+
+using ui::twipsRect;
+
 namespace {
 
 constexpr qreal kLabelPointSize = 11.25;

@@ -57,7 +57,9 @@ void MainWindow::Form_Load() {
 // settings, show the first-run notice once, then restore the name kept at the
 // last quit, clear the example name or leave the sample name.
 void MainWindow::runSettingsStartup() {
-  settings::runStartupSteps(platform_, globals_, *pureCode_);
+  if (const std::optional<QString> name = settings::runStartupSteps(platform_, globals_)) {
+    pureCode_->setText(*name);
+  }
 }
 
 void MainWindow::fillColorLists() {

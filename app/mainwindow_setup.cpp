@@ -10,10 +10,14 @@
 #include "app/colorlegend.h"
 #include "app/mainwindow.h"
 #include "app/previewpanel.h"
-#include "app/twips.h"
 #include "ui/fonts.h"
+#include "ui/twips.h"
 
 namespace app {
+
+using ui::twipsRect;
+using ui::twipsToPixels;
+
 namespace {
 
 constexpr qreal kSmallVerdana = 6.75;
@@ -60,14 +64,14 @@ QComboBox* makeColorList(QWidget* parent, const QString& name, const QString& te
 void MainWindow::setupClientArea() {
   auto* client = new QWidget(this);
   client->setObjectName(QStringLiteral("client"));
-  client->setFixedSize(twips(7230), twips(4335));
+  client->setFixedSize(twipsToPixels(7230), twipsToPixels(4335));
   setCentralWidget(client);
 
   auto* rule = new QFrame(client);
   rule->setObjectName(QStringLiteral("Line1"));
   rule->setFrameShape(QFrame::HLine);
   rule->setFrameShadow(QFrame::Sunken);
-  rule->setGeometry(0, 0, twips(7200), 2);
+  rule->setGeometry(0, 0, twipsToPixels(7200), 2);
 
   legend_ = new ColorLegend(client);
   legend_->setGeometry(twipsRect(120, 120, 4935, 1095));

@@ -3,10 +3,13 @@
 #include <QPaintEvent>
 #include <QPainter>
 
-#include "app/twips.h"
 #include "ui/fonts.h"
+#include "ui/twips.h"
 
 namespace app {
+
+using ui::twipsToPixelsF;
+
 namespace {
 
 constexpr int kCellLeft = 120;
@@ -35,8 +38,8 @@ PreviewPanel::PreviewPanel(QWidget* parent)
 }
 
 QRectF PreviewPanel::cellRect(int cell, int topTwips) {
-  return {twipsF(kCellLeft + kCellPitch * cell), twipsF(topTwips), twipsF(kCellWidth),
-          twipsF(kCellHeight)};
+  return {twipsToPixelsF(kCellLeft + kCellPitch * cell), twipsToPixelsF(topTwips),
+          twipsToPixelsF(kCellWidth), twipsToPixelsF(kCellHeight)};
 }
 
 void PreviewPanel::showCells(const core::PreviewCells& cells) {

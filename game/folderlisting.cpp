@@ -71,17 +71,13 @@ std::optional<QString> unreadableReason(const QString& folder) {
 }
 
 QStringList subfolders(const QString& folder) {
-  const QDir dir(folder);
-  const QDir::SortFlags order = QDir::Name | QDir::IgnoreCase;
-  const QStringList shown = dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot, order);
-  QStringList all = shown;
-  for (const QString& name :
-       dir.entryList(QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, order)) {
-    if (!shown.contains(name)) {
-      all << name;
-    }
+  QStringList shown;
+  QStringList hidden;
+  for (const QFileInfo& info : QDir(folder).entryInfoList(
+           QDir::Dirs | QDir::NoDotAndDotDot | QDir::Hidden, QDir::Name | QDir::IgnoreCase)) {
+    (info.isHidden() ? hidden : shown) << info.fileName();
   }
-  return all;
+  return shown + hidden;
 }
 
 QStringList gameExecutables(const QString& folder) {

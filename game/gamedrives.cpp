@@ -76,14 +76,34 @@ bool isNumber(const QString& name) {
          std::all_of(name.begin(), name.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
 }
 
-// Steam's app ids as numbers (480 before 2357570), other names alphabetically.
+// The digits of a number from its first one that is not 0 ("0480": "480").
+QStringView withoutLeadingZeros(const QString& number) {
+  qsizetype first = 0;
+  while (first + 1 < number.size() && number.at(first) == u'0') {
+    ++first;
+  }
+  return QStringView(number).mid(first);
+}
+
+}  // namespace
+
 bool comesBefore(const QString& a, const QString& b) {
-  if (isNumber(a) && isNumber(b) && a.size() != b.size()) {
-    return a.size() < b.size();
+  if (isNumber(a) != isNumber(b)) {
+    return isNumber(a);
+  }
+  if (isNumber(a)) {
+    const QStringView valueA = withoutLeadingZeros(a);
+    const QStringView valueB = withoutLeadingZeros(b);
+    if (valueA.size() != valueB.size()) {
+      return valueA.size() < valueB.size();
+    }
+    return valueA != valueB ? valueA < valueB : a < b;
   }
   const int order = a.compare(b, Qt::CaseInsensitive);
   return order != 0 ? order < 0 : a < b;
 }
+
+namespace {
 
 // The folders directly in folder, in that order, at most
 // kMaxPrefixesPerFolder of them.

@@ -52,4 +52,10 @@ struct Drive {
 // folder from the registry, gameDrives for the user's home elsewhere.
 [[nodiscard]] QList<Drive> machineGameDrives();
 
+// The order in which a folder's prefixes are looked at: names of digits alone
+// (Steam's app ids) first, by their value (480 before 2357570), then the other
+// names alphabetically in any letter case. A strict weak ordering, as
+// std::sort needs.
+[[nodiscard]] bool comesBefore(const QString& a, const QString& b);
+
 }  // namespace game

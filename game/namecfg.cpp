@@ -19,11 +19,15 @@ void tell(platform::Platform& platform, const QString& message, int icon) {
   platform.messageBox(message, platform::style::kOk + icon, kNameCfgTitle);
 }
 
-QString unwritableMessage(const QStringList& characters) {
+QString unwritableMessage(const Encoded& content) {
+  QString characters = content.unwritable.join(QStringLiteral(", "));
+  if (content.moreUnwritable > 0) {
+    characters += QStringLiteral(" and %1 more").arg(content.moreUnwritable);
+  }
   return QStringLiteral(
              "The name cannot be written to name.cfg: the game cannot show these characters: "
              "%1.\n\nNo file was written. Remove them from the name and try again.")
-      .arg(characters.join(QStringLiteral(", ")));
+      .arg(characters);
 }
 
 QString failureMessage(const QString& path, const QString& reason) {
@@ -65,7 +69,7 @@ bool makeNameCfg(platform::Platform& platform, const settings::GlobalVars& globa
   }
   const Encoded content = nameCfgContent(pureCode);
   if (!content.ok()) {
-    tell(platform, unwritableMessage(content.unwritable), platform::style::kStopIcon);
+    tell(platform, unwritableMessage(content), platform::style::kStopIcon);
     return false;
   }
   const int answer = platform.messageBox(

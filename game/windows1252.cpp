@@ -1,5 +1,6 @@
 #include "game/windows1252.h"
 
+#include <QSet>
 #include <QStringView>
 #include <array>
 
@@ -40,15 +41,18 @@ QString describe(char32_t code) {
 
 Encoded toWindows1252(const QString& text) {
   Encoded result;
+  QSet<char32_t> unwritable;
   for (const char32_t code : QStringView(text).toUcs4()) {
     const int byte = byteFor(code);
     if (byte >= 0) {
       result.bytes.append(static_cast<char>(byte));
-      continue;
-    }
-    const QString description = describe(code);
-    if (!result.unwritable.contains(description)) {
-      result.unwritable << description;
+    } else if (!unwritable.contains(code)) {
+      unwritable.insert(code);
+      if (result.unwritable.size() < kNamedUnwritable) {
+        result.unwritable << describe(code);
+      } else {
+        ++result.moreUnwritable;
+      }
     }
   }
   if (!result.ok()) {

@@ -7,11 +7,17 @@
 
 namespace game {
 
+// At most this many of the characters the code page cannot hold are named.
+inline constexpr qsizetype kNamedUnwritable = 5;
+
 struct Encoded {
   QByteArray bytes;
-  // Each character the code page cannot hold, once, in order of appearance,
-  // shown as "€" would be: the character and its code, e.g. "☺" (U+263A).
+  // The first kNamedUnwritable characters the code page cannot hold, each
+  // once, in order of appearance, shown as "€" would be: the character and
+  // its code, e.g. "☺" (U+263A).
   QStringList unwritable;
+  // How many other characters it cannot hold, each counted once.
+  qsizetype moreUnwritable = 0;
 
   [[nodiscard]] bool ok() const { return unwritable.isEmpty(); }
 };

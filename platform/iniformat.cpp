@@ -231,10 +231,4 @@ bool writePlainIni(QIODevice& device, const QSettings::SettingsMap& map) {
   return device.write(out.toUtf8()) >= 0;
 }
 
-QSettings::Format plainIniFormat() {
-  static const QSettings::Format format =
-      QSettings::registerFormat(QStringLiteral("ini"), readPlainIni, writePlainIni);
-  return format;
-}
-
 }  // namespace platform

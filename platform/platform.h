@@ -50,8 +50,10 @@ class Platform {
   // Returns the stored text, or defaultValue when the key is absent.
   [[nodiscard]] virtual QString getSetting(const QString& section, const QString& key,
                                            const QString& defaultValue) = 0;
-  // Stores the value at once (it reaches the disk before this returns).
-  // Returns false when it could not be kept.
+  // Keeps the value for the rest of the run and writes it to the settings
+  // file at once (it reaches the disk before this returns), together with
+  // every earlier change of the run. Returns false when the file could not
+  // be written; the value is kept all the same.
   virtual bool saveSetting(const QString& section, const QString& key, const QString& value) = 0;
 
   // A modal message box; style is a button set plus an icon (see style::).

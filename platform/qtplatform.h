@@ -5,7 +5,7 @@
 
 namespace platform {
 
-// The services on Qt: QSettings, QMessageBox, the clipboard, QProcess,
+// The services on Qt: the settings file, QMessageBox, the clipboard, QProcess,
 // QDesktopServices, the override cursor and QSaveFile.
 class QtPlatform : public Platform {
  public:

@@ -1,20 +1,49 @@
 #include "platform/settingsstore.h"
 
+#include <QBuffer>
 #include <QDir>
-#include <QSettings>
+#include <QFile>
+#include <QFileInfo>
 #include <QStandardPaths>
+#include <optional>
 
 #ifdef Q_OS_WIN
 #include <shlobj.h>
 #endif
 
+#include "platform/filewriter.h"
 #include "platform/iniformat.h"
 
 namespace platform {
+namespace {
+
+// The file's entries: none when it is missing; nullopt when it is there but
+// cannot be read, so that it is not overwritten with less than it holds.
+std::optional<QSettings::SettingsMap> readEntries(const QString& path) {
+  QSettings::SettingsMap entries;
+  QFile file(path);
+  if (file.open(QIODevice::ReadOnly)) {
+    readPlainIni(file, entries);
+  } else if (QFileInfo::exists(path)) {
+    return std::nullopt;
+  }
+  return entries;
+}
+
+bool writeEntries(const QString& path, const QSettings::SettingsMap& entries) {
+  QBuffer buffer;
+  buffer.open(QIODevice::WriteOnly);
+  return writePlainIni(buffer, entries) && QDir().mkpath(QFileInfo(path).absolutePath()) &&
+         replaceFileAtomically(path, buffer.data()).ok;
+}
+
+}  // namespace
 
 SettingsStore::SettingsStore() : SettingsStore(defaultFilePath()) {}
 
-SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath)) {}
+SettingsStore::SettingsStore(QString filePath)
+    : filePath_(std::move(filePath)),
+      entries_(readEntries(filePath_).value_or(QSettings::SettingsMap())) {}
 
 QString SettingsStore::defaultFilePath() {
 #ifdef Q_OS_WIN
@@ -38,16 +67,20 @@ QString SettingsStore::defaultFilePath() {
 
 QString SettingsStore::get(const QString& section, const QString& key,
                            const QString& defaultValue) const {
-  const QSettings settings(filePath_, plainIniFormat());
-  const QVariant value = settings.value(section + u'/' + key);
-  return value.isValid() ? value.toString() : defaultValue;
+  const auto found = entries_.constFind(section + u'/' + key);
+  return found != entries_.cend() ? found->toString() : defaultValue;
 }
 
 bool SettingsStore::save(const QString& section, const QString& key, const QString& value) {
-  QSettings settings(filePath_, plainIniFormat());
-  settings.setValue(section + u'/' + key, value);
-  settings.sync();
-  return settings.status() == QSettings::NoError;
+  const QString fullKey = section + u'/' + key;
+  entries_.insert(fullKey, value);
+  changes_.insert(fullKey, value);
+  std::optional<QSettings::SettingsMap> onDisk = readEntries(filePath_);
+  if (!onDisk) {
+    return false;
+  }
+  onDisk->insert(changes_);
+  return writeEntries(filePath_, *onDisk);
 }
 
 }  // namespace platform

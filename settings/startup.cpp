@@ -1,7 +1,5 @@
 #include "settings/startup.h"
 
-#include <QLineEdit>
-
 #include "platform/platform.h"
 #include "settings/settingstable.h"
 
@@ -17,15 +15,13 @@ std::optional<QString> startupName(const GlobalVars& globals) {
   return std::nullopt;
 }
 
-void runStartupSteps(platform::Platform& platform, GlobalVars& globals, QLineEdit& pureCode) {
+std::optional<QString> runStartupSteps(platform::Platform& platform, GlobalVars& globals) {
   loadSettings(platform, globals);
   if (globals.firstRun == 0) {
     platform.messageBox(kFirstRunNotice, platform::style::kInformationIcon, kFirstRunTitle);
     saveSetting(platform, globals, kFirstRun.section, kFirstRun.key, QStringLiteral("1"));
   }
-  if (const std::optional<QString> name = startupName(globals)) {
-    pureCode.setText(*name);
-  }
+  return startupName(globals);
 }
 
 }  // namespace settings

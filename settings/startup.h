@@ -6,8 +6,6 @@
 
 #include "settings/globalvars.h"
 
-class QLineEdit;
-
 namespace settings {
 
 inline const QString kFirstRunNotice = QStringLiteral(
@@ -21,8 +19,9 @@ inline const QString kFirstRunTitle = QStringLiteral("Veldmark Colorizer");
 // number counts as its default, 1.
 [[nodiscard]] std::optional<QString> startupName(const GlobalVars& globals);
 
-// Loads the settings, shows the first-run notice once (and stores that it was
-// shown), then restores the saved name or clears the box as startupName says.
-void runStartupSteps(platform::Platform& platform, GlobalVars& globals, QLineEdit& pureCode);
+// Loads the settings and shows the first-run notice once (and stores that it
+// was shown). Returns what startupName says to put into the box.
+[[nodiscard]] std::optional<QString> runStartupSteps(platform::Platform& platform,
+                                                     GlobalVars& globals);
 
 }  // namespace settings

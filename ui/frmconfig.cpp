@@ -9,12 +9,12 @@
 #include <QPushButton>
 #include <QVBoxLayout>
 
-#include "game/frmbrowse.h"
-#include "game/openwindow.h"
 #include "platform/platform.h"
 #include "settings/settingstable.h"
 #include "ui/accessiblenames.h"
 #include "ui/fonts.h"
+#include "ui/frmbrowse.h"
+#include "ui/openwindow.h"
 
 namespace ui {
 namespace {
@@ -124,7 +124,7 @@ void FrmConfig::Form_Activate() {
 }
 
 void FrmConfig::cmdBrowse_Click() {
-  game::showBrowse(platform_, globals_, parentWidget());
+  showBrowse(platform_, globals_, parentWidget());
 }
 
 void FrmConfig::close_Click() {
@@ -140,7 +140,7 @@ void FrmConfig::close_Click() {
 }
 
 FrmConfig* showConfig(platform::Platform& platform, settings::GlobalVars& globals, QWidget* owner) {
-  auto* window = game::findOpenWindow<FrmConfig>(QStringLiteral("frmConfig"));
+  auto* window = findOpenWindow<FrmConfig>(QStringLiteral("frmConfig"));
   if (window == nullptr) {
     window = new FrmConfig(platform, globals, owner);
   }

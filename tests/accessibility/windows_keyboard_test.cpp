@@ -8,10 +8,10 @@
 
 #include "accessiblecheck.h"
 #include "fakeplatform.h"
-#include "game/frmbrowse.h"
 #include "settings/globalvars.h"
 #include "ui/accessiblenames.h"
 #include "ui/frmabout.h"
+#include "ui/frmbrowse.h"
 #include "ui/frmconfig.h"
 #include "ui/frmhelp.h"
 
@@ -46,7 +46,7 @@ void WindowsKeyboardTest::everyControlIsNamedAndReachedByTab() {
     names = ui::configWindowAccessibleNames();
   } else if (window == QStringLiteral("frmBrowse")) {
     const QList<game::Drive> drives{{QStringLiteral("/"), QStringLiteral("/")}};
-    shown = std::make_unique<game::FrmBrowse>(platform_, globals_, drives);
+    shown = std::make_unique<ui::FrmBrowse>(platform_, globals_, drives);
     names = ui::browseWindowAccessibleNames();
   } else if (window == QStringLiteral("frmHelp")) {
     shown = std::make_unique<ui::FrmHelp>(platform_);

@@ -1,6 +1,5 @@
 // Color Letters in the real program: chosen from the name box's context menu
 // with the keyboard, read back from the clipboard and from the preview.
-#include <QThread>
 #include <array>
 
 #include "previewpixels.h"
@@ -18,10 +17,8 @@ const QPoint kToCol(5160 + 975 + 427, 120 + 1200 + 150);
 // its last entry, Color Letters, opens it and chooses its item'th entry.
 void chooseColorLetters(const Session& session, int item) {
   session.pressKeys(QStringLiteral("shift+F10"));
-  QThread::msleep(800);  // the menu has no title to wait for
   session.pressKeys(QStringLiteral("Up"));
   session.pressKeys(QStringLiteral("Right"));
-  QThread::msleep(500);
   for (int down = 0; down < item; ++down) {
     session.pressKeys(QStringLiteral("Down"));
   }

@@ -63,10 +63,7 @@ class HelpLinks : public E2eTest {
     return opened().size() >= count;
   }
 
-  void click(QPoint point) const {
-    session.clickClient(point);
-    QThread::msleep(400);
-  }
+  void click(QPoint point) const { session.clickClient(point); }
 
   // Opens the last menu of the bar, "Help", from the keyboard and walks down
   // its items: 0 "Help..", 1 "A&bout..", 2 "Tintra Web Site..", 3 "Check for Update..".
@@ -75,14 +72,11 @@ class HelpLinks : public E2eTest {
     for (const QString& key :
          {QStringLiteral("alt"), QStringLiteral("Left"), QStringLiteral("Down")}) {
       session.pressKeys(key);
-      QThread::msleep(300);
     }
     for (int step = 0; step < item; ++step) {
       session.pressKeys(QStringLiteral("Down"));
-      QThread::msleep(200);
     }
     session.pressKeys(QStringLiteral("Return"));
-    QThread::msleep(500);
   }
 
   void makeLaunchesFail() const { QFile(failMark_).open(QIODevice::WriteOnly); }

@@ -8,6 +8,7 @@
 #include <QScreen>
 #include <QTemporaryFile>
 #include <QThread>
+#include <algorithm>
 #include <iostream>
 
 namespace e2e {
@@ -15,6 +16,7 @@ namespace {
 
 const QString kMainTitle = QStringLiteral("^Veldmark Name Colorizer V[0-9.]+$");
 
+// Between two looks at something waited for.
 void pause(int milliseconds) {
   QThread::msleep(static_cast<unsigned long>(milliseconds));
 }
@@ -219,7 +221,6 @@ bool Session::focusWindowTitled(const QString& titlePattern) const {
     return false;
   }
   focusWindow(id);
-  pause(100);
   return true;
 }
 
@@ -241,14 +242,14 @@ void Session::clickWindow(const QString& windowId, QPoint point) const {
   const QPoint screen = windowGeometry(windowId).topLeft() + point;
   xdotool({QStringLiteral("mousemove"), QString::number(screen.x()), QString::number(screen.y()),
            QStringLiteral("click"), QStringLiteral("1")});
-  pause(300);
+  settle();
 }
 
 // Without a window manager nothing activates a new window: give it the input
 // focus as a window manager would.
 void Session::focusWindow(const QString& windowId) const {
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windowId});
-  pause(200);
+  settle();
 }
 
 void Session::locateMainWindow() {
@@ -283,13 +284,41 @@ void Session::setScale(int factor) {
 }
 
 void Session::typeText(const QString& text) const {
-  xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
-           QStringLiteral("--"), text});
+  const bool onKeyboard = std::all_of(text.begin(), text.end(), [](QChar character) {
+    return character.unicode() >= 0x20 && character.unicode() < 0x7F;
+  });
+  if (onKeyboard) {
+    xdotool({QStringLiteral("type"), QStringLiteral("--delay"), QStringLiteral("30"),
+             QStringLiteral("--"), text});
+    settle();
+  } else {
+    setClipboardText(text);
+    pressKeys(QStringLiteral("ctrl+v"));
+  }
 }
 
 void Session::pressKeys(const QString& keys) const {
   xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} +
           keys.split(u' ', Qt::SkipEmptyParts));
+  settle();
+}
+
+void Session::settle() const {
+  if (program_ != QStringLiteral(TINTRA_BINARY)) {
+    // Under Wine the ping is answered by Wine's X11 driver, before the
+    // Windows program has read the keys: give it the time a user would.
+    pause(300);
+    return;
+  }
+  if (windowId_.isEmpty() || process_.state() == QProcess::NotRunning) {
+    return;
+  }
+  const auto running = [this] {
+    return process_.state() != QProcess::NotRunning && !process_.waitForFinished(0);
+  };
+  if (!barrier_->pass(windowId_.toUInt(), 10000, running) && running()) {
+    std::cerr << "tintra did not answer a ping: busy for 10 s, or its window is gone\n";
+  }
 }
 
 void Session::clickClient(QPoint point) const {
@@ -303,7 +332,7 @@ void Session::clickClient(QPoint point) const {
              QString::number(screen.y())});
   }
   xdotool({QStringLiteral("click"), QStringLiteral("1")});
-  pause(100);
+  settle();
 }
 
 void Session::clickTwips(int x, int y) const {
@@ -333,13 +362,19 @@ void Session::setClipboardText(const QString& text) const {
   file.write(text.toUtf8());
   file.flush();
   // xclip stays in the background to serve the text until another program
-  // takes the clipboard.
+  // takes the clipboard. It takes the clipboard from there, after the
+  // command has returned: wait until it serves the text.
   QProcess xclip;
   xclip.setStandardOutputFile(QProcess::nullDevice());
   xclip.setStandardErrorFile(QProcess::nullDevice());
   xclip.start(QStringLiteral("xclip"), {QStringLiteral("-selection"), QStringLiteral("clipboard"),
                                         QStringLiteral("-i"), file.fileName()});
   xclip.waitForFinished(5000);
+  QElapsedTimer clock;
+  clock.start();
+  while (clipboardText() != text && clock.elapsed() < 5000) {
+    pause(20);
+  }
 }
 
 QString Session::readName() const {
@@ -348,7 +383,6 @@ QString Session::readName() const {
   setClipboardText(marker);
   clickTwips(120 + 120 + 2000, 1320 + 240 + 180);  // into pureCode
   pressKeys(QStringLiteral("ctrl+a ctrl+c"));
-  pause(100);
   const QString name = clipboardText();
   return name == marker ? QString() : name;
 }
@@ -357,7 +391,6 @@ void Session::setName(const QString& name) const {
   focusWindow(windowId_);
   pressKeys(QStringLiteral("ctrl+a"));
   typeText(name);
-  pause(300);
 }
 
 void Session::quitWithYes() const {

@@ -1,6 +1,9 @@
 // One run of the real tintra under the test's own Xvfb, driven like a user
 // would drive it: keys typed with xdotool, clicks at the controls' places,
-// results read back from the screen, the clipboard and files.
+// results read back from the screen, the clipboard and files. Each key, text
+// and click waits until tintra has handled it (settle()), so a test checks
+// what it did without sleeping; text with characters that the keyboard map
+// lacks is pasted from the clipboard, as a user would enter it.
 //
 // Adding a scenario: write a TEST_F(E2eTest, ...) in a new *_e2e_test.cpp and
 // list the file in tests/e2e/CMakeLists.txt. Each test gets a fresh Session with
@@ -24,6 +27,8 @@
 #include <memory>
 #include <ostream>
 #include <vector>
+
+#include "pingbarrier.h"
 
 // Texts in failure messages.
 inline void PrintTo(const QString& text, std::ostream* out) {
@@ -110,9 +115,15 @@ class Session {
   // The main window's title, as a pattern for the calls above.
   [[nodiscard]] static QString mainTitlePattern();
 
+  // Types the text, or pastes it when a character of it is not on the
+  // keyboard map (xdotool's way of typing such a character, remapping a
+  // spare key for a moment, loses some of them).
   void typeText(const QString& text) const;
   // Keys by their xdotool names, separated by spaces: "F1", "ctrl+a ctrl+c".
   void pressKeys(const QString& keys) const;
+  // Waits until tintra has handled everything sent to it so far, and what
+  // that started (a window shown and given the focus, a message box opened).
+  void settle() const;
   // Clicks a point of the main window's client area, in pixels or twips.
   void clickClient(QPoint point) const;
   void clickTwips(int x, int y) const;
@@ -148,10 +159,11 @@ class Session {
   QString workingFolder_;
   QProcessEnvironment environment_;
   std::vector<std::unique_ptr<QProcess>> helpers_;
-  QProcess process_;
+  mutable QProcess process_;  // asking whether it ended updates it
   QString program_ = QStringLiteral(TINTRA_BINARY);
   QStringList arguments_;
   QString settingsFile_;
+  std::unique_ptr<PingBarrier> barrier_ = std::make_unique<PingBarrier>();
   QString windowId_;
   QRect windowRect_;
   int frame_ = 0;

@@ -2,7 +2,6 @@
 // them across two runs: read back from the settings file, name.cfg and the
 // clipboard.
 #include <QFile>
-#include <QThread>
 
 #include "session.h"
 
@@ -13,12 +12,6 @@ const QString kNotice = QStringLiteral("^Veldmark Colorizer$");
 const QString kConfiguration = QStringLiteral("Configuration$");
 const QString kBrowse = QStringLiteral("^Browse for Veldmark$");
 const QString kMakeNameCfg = QStringLiteral("^Make name.cfg$");
-
-// Keys for menus and dialogs, with time for what they open to come up.
-void keys(const Session& session, const QString& names) {
-  session.pressKeys(names);
-  QThread::msleep(400);
-}
 
 QByteArray fileBytes(const QString& path) {
   QFile file(path);
@@ -47,37 +40,37 @@ TEST_F(E2eTest, SettingsSlotsAndNameCfgOutliveTheProgram) {
   EXPECT_TRUE(session.findAllWindows(Session::mainTitlePattern()).isEmpty())
       << "the main window waits behind the notice";
   ASSERT_TRUE(session.focusWindowTitled(kNotice));
-  keys(session, QStringLiteral("Return"));
+  session.pressKeys(QStringLiteral("Return"));
   session.waitForMainWindow();
   EXPECT_EQ(session.settingsValue(QStringLiteral("First Run")), QStringLiteral("1"));
 
   // A slot, then the game folder through Configuration and Browse.
   session.setName(QStringLiteral("^4Blue Moon"));
-  keys(session, QStringLiteral("alt+a Right Return"));  // Saved > Save To Slot > Slot 1
+  session.pressKeys(QStringLiteral("alt+a Right Return"));  // Saved > Save To Slot > Slot 1
   EXPECT_EQ(session.settingsValue(QStringLiteral("Slot1")), QStringLiteral("^4Blue Moon"));
 
   session.focusWindow(session.mainWindowId());
-  keys(session, QStringLiteral("alt+o"));
+  session.pressKeys(QStringLiteral("alt+o"));
   ASSERT_TRUE(session.focusWindowTitled(kConfiguration));
-  keys(session, QStringLiteral("Tab space"));  // ".." opens the browse window
+  session.pressKeys(QStringLiteral("Tab space"));  // ".." opens the browse window
   ASSERT_TRUE(session.focusWindowTitled(kBrowse));
-  keys(session, QStringLiteral("Tab Tab space Tab space"));  // Set Location
+  session.pressKeys(QStringLiteral("Tab Tab space Tab space"));  // Set Location
   EXPECT_TRUE(session.waitForWindowGone(kBrowse)) << "the browse window stayed open";
   EXPECT_EQ(session.settingsValue(QStringLiteral("Veldmark Location")), game);
   // Back in Configuration: switch "Save content on quit" on and close.
   ASSERT_TRUE(session.focusWindowTitled(kConfiguration));
-  keys(session, QStringLiteral("Tab Tab Tab space Tab space"));
+  session.pressKeys(QStringLiteral("Tab Tab Tab space Tab space"));
   EXPECT_TRUE(session.waitForWindowGone(kConfiguration)) << "Configuration stayed open";
   EXPECT_EQ(session.settingsValue(QStringLiteral("Save On Quit")), QStringLiteral("1"));
 
   // name.cfg into the game folder, replacing the old one.
   session.setName(QStringLiteral("  ^1Red ^2Gr\u00fcn  "));
   session.focusWindow(session.mainWindowId());
-  keys(session, QStringLiteral("alt+x Right Return"));  // "Make name.cfg"
+  session.pressKeys(QStringLiteral("alt+x Right Return"));  // "Make name.cfg"
   ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfg));
-  keys(session, QStringLiteral("Return"));  // Yes, replace it
+  session.pressKeys(QStringLiteral("Return"));  // Yes, replace it
   ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfg));
-  keys(session, QStringLiteral("Return"));  // the confirmation
+  session.pressKeys(QStringLiteral("Return"));  // the confirmation
   EXPECT_EQ(fileBytes(game + QStringLiteral("/main/scripts/name.cfg")),
             QByteArray("Name ^1Red ^2Gr\xfcn\r\n"));
 
@@ -100,7 +93,7 @@ TEST_F(E2eTest, SettingsSlotsAndNameCfgOutliveTheProgram) {
   EXPECT_TRUE(session.findAllWindows(kNotice).isEmpty()) << "a notice on the second run";
   EXPECT_EQ(session.readName(), QStringLiteral("^1Red ^2Gr\u00fcn"));
   session.focusWindow(session.mainWindowId());
-  keys(session, QStringLiteral("alt+a Down Right Return"));  // Restore From Slot > Slot 1
+  session.pressKeys(QStringLiteral("alt+a Down Right Return"));  // Restore From Slot > Slot 1
   EXPECT_EQ(session.readName(), QStringLiteral("^4Blue Moon"));
   session.quitWithYes();
   EXPECT_TRUE(session.waitForWindowGone(Session::mainTitlePattern()));

@@ -175,6 +175,27 @@ TEST(WindowsGameDrives, DrivesThenEachSteamLibraryWithItsGamesButNoPrefixes) {
   EXPECT_EQ(text(lines(game::windowsGameDrives({root}, {}))), text(expected.mid(0, 1)));
 }
 
+// std::sort needs a strict weak ordering; a cycle such as 300 < 1942 <
+// 2fast < 300 makes the sort undefined.
+TEST(PrefixOrder, IsAStrictWeakOrdering) {
+  const QStringList names{"300",     "1942",     "2fast",    "0480", "480",
+                          "2357570", "Veldmark", "veldmark", "b",    "_x"};
+  const auto equivalent = [](const QString& a, const QString& b) {
+    return !game::comesBefore(a, b) && !game::comesBefore(b, a);
+  };
+  for (const QString& a : names) {
+    EXPECT_FALSE(game::comesBefore(a, a)) << a.toStdString();
+    for (const QString& b : names) {
+      for (const QString& c : names) {
+        const std::string triple = (a + u' ' + b + u' ' + c).toStdString();
+        EXPECT_FALSE(game::comesBefore(a, b) && game::comesBefore(b, c) && !game::comesBefore(a, c))
+            << triple;
+        EXPECT_FALSE(equivalent(a, b) && equivalent(b, c) && !equivalent(a, c)) << triple;
+      }
+    }
+  }
+}
+
 struct WinePrefixCase {
   const char* name;
   const char* prefix;  // "<home>" and "<elsewhere>" stand for the two folders

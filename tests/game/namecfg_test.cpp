@@ -135,6 +135,19 @@ TEST_F(MakeNameCfg, CharactersTheGameCannotReadAreNamedAndTheOldFileKept) {
   EXPECT_EQ(readAll(file), QByteArray("Name old\r\n"));
 }
 
+TEST_F(MakeNameCfg, ManyForeignCharactersAreNamedByTheFirstFewAndACount) {
+  QString ideographs;  // 1,000 different ones, each 20 times
+  for (char16_t code = 0x4E00; code < 0x4E00 + 1000; ++code) {
+    ideographs += QChar(code);
+  }
+  EXPECT_FALSE(make(ideographs.repeated(20)));
+  ASSERT_EQ(platform.messages.size(), 1);
+  EXPECT_TRUE(platform.messages[0].prompt.contains(QStringLiteral(
+      ": \"一\" (U+4E00), \"丁\" (U+4E01), \"丂\" (U+4E02), \"七\" (U+4E03), \"丄\" (U+4E04) "
+      "and 995 more.")))
+      << platform.messages[0].prompt.left(300).toStdString();
+}
+
 TEST_F(MakeNameCfg, AMissingScriptsFolderIsReportedAndNotCreated) {
   ASSERT_TRUE(QDir(scripts).removeRecursively());
   EXPECT_FALSE(make(QStringLiteral("^1a")));

@@ -147,6 +147,33 @@ TEST_F(SettingsStoreTest, SaveBelowAFileReportsFailure) {
                           QStringLiteral("1")));
 }
 
+// A change that cannot reach the file lasts for the rest of the run, and the
+// next save that can writes it too.
+TEST_F(SettingsStoreTest, AFailedSaveLastsForTheRunAndTheNextWriteKeepsIt) {
+  TINTRA_LINUX_ONLY("a folder's permissions");
+  const QString folder = QFileInfo(path_).absolutePath();
+  ASSERT_TRUE(QDir().mkpath(folder));
+  for (const bool fileExists : {false, true}) {
+    SCOPED_TRACE(fileExists ? "a file that cannot be replaced" : "a folder that cannot be written");
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(fileExists ? "[Saved Names]\nSlot2=two\n" : "");
+    file.close();
+    ASSERT_TRUE(fileExists || file.remove());
+    const QString locked = fileExists ? path_ : folder;
+    const QFile::Permissions permissions = QFile::permissions(locked);
+    ASSERT_TRUE(QFile::setPermissions(locked, QFile::ReadOwner | QFile::ExeOwner));
+    const PermissionChecksEnforced enforced;
+    platform::SettingsStore store(path_);
+    EXPECT_FALSE(store.save("Saved Names", "Slot1", QStringLiteral("^4Blue")));
+    EXPECT_EQ(store.get("Saved Names", "Slot1", "Slot Empty..."), QStringLiteral("^4Blue"));
+    ASSERT_TRUE(QFile::setPermissions(locked, permissions));
+    EXPECT_TRUE(store.save("Saved Names", "Slot3", QStringLiteral("three")));
+    EXPECT_EQ(fileText(path_), QStringLiteral("[Saved Names]\nSlot1=^4Blue\n%1Slot3=three\n")
+                                   .arg(fileExists ? "Slot2=two\n" : ""));
+  }
+}
+
 #ifdef Q_OS_WIN
 TEST(SettingsStoreLocation, IsTintraInTheRoamingAppDataFolder) {
   EXPECT_EQ(QDir::fromNativeSeparators(platform::SettingsStore::defaultFilePath()),

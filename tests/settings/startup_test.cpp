@@ -2,9 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <QApplication>
-#include <QLineEdit>
-
 #include "fakeplatform.h"
 #include "settings/settingstable.h"
 
@@ -16,9 +13,9 @@ using testing_support::FakePlatform;
 struct Startup : ::testing::Test {
   FakePlatform platform;
   GlobalVars globals;
-  QLineEdit pureCode{settings::kSampleName};
+  QString pureCode = settings::kSampleName;
 
-  void run() { settings::runStartupSteps(platform, globals, pureCode); }
+  void run() { pureCode = settings::runStartupSteps(platform, globals).value_or(pureCode); }
   void store(const settings::Entry& entry, const QString& value) {
     platform.settings.insert(entry.section + u'/' + entry.key, value);
   }
@@ -31,7 +28,7 @@ TEST_F(Startup, EmptyStoreGivesTheDefaultsAndKeepsTheSample) {
   EXPECT_EQ(globals.copyOnClose, 1);
   EXPECT_EQ(globals.saveOnQuit, 0);
   EXPECT_EQ(globals.savedName, QStringLiteral("No Name Saved"));
-  EXPECT_EQ(pureCode.text(), settings::kSampleName);
+  EXPECT_EQ(pureCode, settings::kSampleName);
 }
 
 TEST_F(Startup, FirstRunNoticeIsShownOnceAndRemembered) {
@@ -46,8 +43,7 @@ TEST_F(Startup, FirstRunNoticeIsShownOnceAndRemembered) {
             QStringLiteral("1"));
 
   GlobalVars nextRun;
-  QLineEdit nextBox;
-  settings::runStartupSteps(platform, nextRun, nextBox);
+  EXPECT_EQ(settings::runStartupSteps(platform, nextRun), std::nullopt);
   EXPECT_EQ(platform.messages.size(), 1);
 }
 
@@ -65,24 +61,24 @@ TEST_F(Startup, SaveOnQuitRestoresTheSavedNameWhateverDisplayExampleSays) {
   store(settings::kDisplayExample, QStringLiteral("0"));
   store(settings::kSavedName, QStringLiteral("^2kept"));
   run();
-  EXPECT_EQ(pureCode.text(), QStringLiteral("^2kept"));
+  EXPECT_EQ(pureCode, QStringLiteral("^2kept"));
 
   store(settings::kSavedName, QString());
-  pureCode.setText(settings::kSampleName);
+  pureCode = settings::kSampleName;
   run();
-  EXPECT_EQ(pureCode.text(), QString());
+  EXPECT_EQ(pureCode, QString());
 }
 
 TEST_F(Startup, SaveOnQuitWithNothingSavedShowsNoNameSaved) {
   store(settings::kSaveOnQuit, QStringLiteral("1"));
   run();
-  EXPECT_EQ(pureCode.text(), QStringLiteral("No Name Saved"));
+  EXPECT_EQ(pureCode, QStringLiteral("No Name Saved"));
 }
 
 TEST_F(Startup, DisplayExampleOffEmptiesTheBox) {
   store(settings::kDisplayExample, QStringLiteral("0"));
   run();
-  EXPECT_EQ(pureCode.text(), QString());
+  EXPECT_EQ(pureCode, QString());
 }
 
 TEST_F(Startup, SettingsThatAreNotWholeNumbersCountAsTheirDefaults) {
@@ -96,7 +92,7 @@ TEST_F(Startup, SettingsThatAreNotWholeNumbersCountAsTheirDefaults) {
   EXPECT_EQ(globals.copyOnClose, 1);
   EXPECT_EQ(globals.saveOnQuit, 0);
   EXPECT_EQ(globals.displayExample, QStringLiteral("off"));  // kept as text
-  EXPECT_EQ(pureCode.text(), settings::kSampleName);
+  EXPECT_EQ(pureCode, settings::kSampleName);
 }
 
 TEST(SettingToInt, ReadsWholeNumbersInTheSixteenBitRange) {

@@ -14,11 +14,8 @@ QString FakePlatform::getSetting(const QString& section, const QString& key,
 
 bool FakePlatform::saveSetting(const QString& section, const QString& key, const QString& value) {
   savedKeys << section + u'/' + key + u'=' + value;
-  if (savesFail) {
-    return false;
-  }
   settings.insert(section + u'/' + key, value);
-  return true;
+  return !savesFail;
 }
 
 int FakePlatform::messageBox(const QString& prompt, int style, const QString& title) {

@@ -24,8 +24,8 @@ class FakePlatform : public platform::Platform {
 
   // Settings, keyed "Section/Key".
   QMap<QString, QString> settings;
-  QStringList savedKeys;  // every save, in order, as "Section/Key=value"
-  bool savesFail = false;
+  QStringList savedKeys;   // every save, in order, as "Section/Key=value"
+  bool savesFail = false;  // saves report failure; the values are kept all the same
 
   QList<Message> messages;
   // Answers for the next message boxes, in order; when empty, a box answers

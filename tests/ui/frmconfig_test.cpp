@@ -11,8 +11,8 @@
 #include <QPushButton>
 
 #include "fakeplatform.h"
-#include "game/frmbrowse.h"
 #include "settings/settingstable.h"
+#include "ui/frmbrowse.h"
 
 namespace {
 
@@ -108,7 +108,7 @@ TEST_F(Config, SetLocationInTheBrowseWindowShowsOnTheNextActivation) {
   open();
   box("askCopychk")->setCheckState(Qt::Unchecked);
   child<QPushButton>("cmdBrowse")->click();
-  auto* browse = qobject_cast<game::FrmBrowse*>(platform.shownWindows.back());
+  auto* browse = qobject_cast<ui::FrmBrowse*>(platform.shownWindows.back());
   ASSERT_NE(browse, nullptr);
   EXPECT_EQ(browse->parentWidget(), &owner);  // it outlives the Configuration window
   store(settings::kVeldmarkLocation, QStringLiteral("/games/veldmark"));

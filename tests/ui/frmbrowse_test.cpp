@@ -1,4 +1,4 @@
-#include "game/frmbrowse.h"
+#include "ui/frmbrowse.h"
 
 #include <gtest/gtest.h>
 
@@ -72,7 +72,7 @@ struct Browse : ::testing::Test {
   settings::GlobalVars globals;
   QTemporaryDir root;
   QString gameFolder;
-  std::unique_ptr<game::FrmBrowse> window;
+  std::unique_ptr<ui::FrmBrowse> window;
 
   void SetUp() override {
     gameFolder = root.filePath(QStringLiteral("Veldmark Gold"));
@@ -81,7 +81,7 @@ struct Browse : ::testing::Test {
     touch(gameFolder + QStringLiteral("/veldmark.exe"));
     touch(gameFolder + QStringLiteral("/readme.txt"));
     window =
-        std::make_unique<game::FrmBrowse>(platform, globals, drives({currentDrive(), root.path()}));
+        std::make_unique<ui::FrmBrowse>(platform, globals, drives({currentDrive(), root.path()}));
     window->setAttribute(Qt::WA_DeleteOnClose, false);
   }
   template <typename T>
@@ -186,7 +186,7 @@ TEST_F(Browse, AFolderThatCannotBeReadIsReportedAndTheListsStayUsable) {
 
 TEST_F(Browse, ADriveThatCannotBeReadKeepsTheDriveListWhereItWas) {
   const QString missing = root.filePath(QStringLiteral("unplugged"));
-  window = std::make_unique<game::FrmBrowse>(platform, globals, drives({"/", missing}));
+  window = std::make_unique<ui::FrmBrowse>(platform, globals, drives({"/", missing}));
   window->setAttribute(Qt::WA_DeleteOnClose, false);
   auto* drive1 = child<QComboBox>("Drive1");
   const QString before = window->folder();

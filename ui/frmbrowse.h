@@ -13,7 +13,7 @@ class QListWidget;
 class QListWidgetItem;
 class QPushButton;
 
-namespace game {
+namespace ui {
 
 inline const QString kSetLocationMessage =
     QStringLiteral("Please located the VELDMARKMP.EXE file. Then click SET LOCATION.");
@@ -24,8 +24,8 @@ class FrmBrowse : public QWidget {
  public:
   // drives: the places offered in the drive list; the lists start at the
   // process's current folder (or the first drive when it cannot be read).
-  FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals, const QList<Drive>& drives,
-            QWidget* parent = nullptr);
+  FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals,
+            const QList<game::Drive>& drives, QWidget* parent = nullptr);
 
   // The folder open in the folder list.
   [[nodiscard]] const QString& folder() const { return folder_; }
@@ -41,7 +41,7 @@ class FrmBrowse : public QWidget {
  private:
   void setupLists();
   void setupButtons();
-  void fillDrives(const QList<Drive>& drives);
+  void fillDrives(const QList<game::Drive>& drives);
   void fillFolderList();
   void Dir1_Activated(QListWidgetItem* item);
   void tellUnreadable(const QString& path, const QString& reason);
@@ -61,4 +61,4 @@ class FrmBrowse : public QWidget {
 // The window belongs to owner (it closes with it) but is a window of its own.
 FrmBrowse* showBrowse(platform::Platform& platform, settings::GlobalVars& globals, QWidget* owner);
 
-}  // namespace game
+}  // namespace ui

@@ -14,9 +14,9 @@
 #include <ostream>
 
 #include "fakeplatform.h"
-#include "game/frmbrowse.h"
 #include "game/namecfg.h"
 #include "settings/settingstable.h"
+#include "ui/frmbrowse.h"
 #include "ui/frmconfig.h"
 #include "unprivileged.h"
 
@@ -90,7 +90,7 @@ TEST_P(WineBrowse, SetLocationStoresTheGameFolderAndNameCfgGoesIntoItsScripts) {
   ui::FrmConfig* config = ui::showConfig(platform, globals, &owner);
   activate(config);
   QTest::mouseClick(config->findChild<QPushButton*>(QStringLiteral("cmdBrowse")), Qt::LeftButton);
-  auto* browse = qobject_cast<game::FrmBrowse*>(platform.shownWindows.back());
+  auto* browse = qobject_cast<ui::FrmBrowse*>(platform.shownWindows.back());
   ASSERT_NE(browse, nullptr);
   browse->setAttribute(Qt::WA_DeleteOnClose, false);
 

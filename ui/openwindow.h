@@ -5,7 +5,7 @@
 #include <QApplication>
 #include <QWidget>
 
-namespace game {
+namespace ui {
 
 // The open (shown, not yet unloaded) window of this type and object name.
 template <typename Window>
@@ -19,4 +19,4 @@ template <typename Window>
   return nullptr;
 }
 
-}  // namespace game
+}  // namespace ui

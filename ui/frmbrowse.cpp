@@ -1,4 +1,4 @@
-#include "game/frmbrowse.h"
+#include "ui/frmbrowse.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -9,13 +9,13 @@
 #include <QVBoxLayout>
 
 #include "game/folderlisting.h"
-#include "game/openwindow.h"
 #include "platform/platform.h"
 #include "settings/settingstable.h"
 #include "ui/accessiblenames.h"
 #include "ui/fonts.h"
+#include "ui/openwindow.h"
 
-namespace game {
+namespace ui {
 namespace {
 
 constexpr int kPathRole = Qt::UserRole;
@@ -34,17 +34,17 @@ QString indentFor(qsizetype depth) {
 }  // namespace
 
 FrmBrowse::FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals,
-                     const QList<Drive>& drives, QWidget* parent)
+                     const QList<game::Drive>& drives, QWidget* parent)
     : QWidget(parent, Qt::Window), platform_(platform), globals_(globals) {
   setObjectName(QStringLiteral("frmBrowse"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kTitle);
   setupLists();
   setupButtons();
-  ui::applyAccessibleNames(*this, ui::browseWindowAccessibleNames());
+  applyAccessibleNames(*this, browseWindowAccessibleNames());
   fillDrives(drives);
-  const QString current = folderPath(QDir::currentPath());
-  if (unreadableReason(current) || driveOf(current, driveFolders_).isEmpty()) {
+  const QString current = game::folderPath(QDir::currentPath());
+  if (game::unreadableReason(current) || game::driveOf(current, driveFolders_).isEmpty()) {
     folder_ = driveFolders_.value(0, QDir::rootPath());
   } else {
     folder_ = current;
@@ -62,7 +62,7 @@ void FrmBrowse::setupLists() {
   file1_->setObjectName(QStringLiteral("File1"));
   for (QWidget* widget : {static_cast<QWidget*>(drive1_), static_cast<QWidget*>(dir1_),
                           static_cast<QWidget*>(file1_)}) {
-    widget->setFont(ui::verdanaFont(8.25));
+    widget->setFont(verdanaFont(8.25));
     layout->addWidget(widget);
   }
   connect(drive1_, &QComboBox::activated, this, [this] { Drive1_Change(); });
@@ -76,7 +76,7 @@ void FrmBrowse::setupButtons() {
   closeButton_ = new QPushButton(QStringLiteral("Close"), this);
   closeButton_->setObjectName(QStringLiteral("close"));
   for (QPushButton* button : {command1_, closeButton_}) {
-    button->setFont(ui::verdanaFont(8.25));
+    button->setFont(verdanaFont(8.25));
     row->addWidget(button);
   }
   qobject_cast<QVBoxLayout*>(layout())->addLayout(row);
@@ -84,16 +84,16 @@ void FrmBrowse::setupButtons() {
   connect(closeButton_, &QPushButton::clicked, this, &FrmBrowse::close_Click);
 }
 
-void FrmBrowse::fillDrives(const QList<Drive>& drives) {
-  for (const Drive& drive : drives) {
+void FrmBrowse::fillDrives(const QList<game::Drive>& drives) {
+  for (const game::Drive& drive : drives) {
     drive1_->addItem(drive.label, drive.folder);
     driveFolders_ << drive.folder;
   }
 }
 
 bool FrmBrowse::openFolder(const QString& path) {
-  const QString folder = folderPath(path);
-  if (const std::optional<QString> reason = unreadableReason(folder)) {
+  const QString folder = game::folderPath(path);
+  if (const std::optional<QString> reason = game::unreadableReason(folder)) {
     tellUnreadable(folder, *reason);
     return false;
   }
@@ -104,9 +104,9 @@ bool FrmBrowse::openFolder(const QString& path) {
 
 void FrmBrowse::fillFolderList() {
   const QSignalBlocker blocker(drive1_);
-  drive1_->setCurrentIndex(drive1_->findData(driveOf(folder_, driveFolders_)));
+  drive1_->setCurrentIndex(drive1_->findData(game::driveOf(folder_, driveFolders_)));
   dir1_->clear();
-  const QStringList chain = folderChain(folder_);
+  const QStringList chain = game::folderChain(folder_);
   for (qsizetype depth = 0; depth < chain.size(); ++depth) {
     auto* item = new QListWidgetItem(indentFor(depth) + folderLabel(chain.at(depth)));
     item->setData(kPathRole, chain.at(depth));
@@ -115,7 +115,7 @@ void FrmBrowse::fillFolderList() {
   dir1_->setCurrentRow(static_cast<int>(chain.size()) - 1);
   const QString indent = indentFor(chain.size());
   const QDir dir(folder_);
-  for (const QString& name : subfolders(folder_)) {
+  for (const QString& name : game::subfolders(folder_)) {
     auto* item = new QListWidgetItem(indent + name);
     item->setData(kPathRole, dir.filePath(name));
     dir1_->addItem(item);
@@ -127,7 +127,7 @@ void FrmBrowse::Drive1_Change() {
   const QString drive = drive1_->currentData().toString();
   if (!openFolder(drive)) {
     const QSignalBlocker blocker(drive1_);
-    drive1_->setCurrentIndex(drive1_->findData(driveOf(folder_, driveFolders_)));
+    drive1_->setCurrentIndex(drive1_->findData(game::driveOf(folder_, driveFolders_)));
   }
 }
 
@@ -137,14 +137,14 @@ void FrmBrowse::Dir1_Activated(QListWidgetItem* item) {
 
 void FrmBrowse::Dir1_Change() {
   file1_->clear();
-  file1_->addItems(gameExecutables(folder_));
+  file1_->addItems(game::gameExecutables(folder_));
 }
 
 void FrmBrowse::Command1_Click() {
   const QListWidgetItem* selected = file1_->currentItem();
   const bool hasSelection = selected != nullptr && selected->isSelected();
   const QString name = hasSelection ? selected->text().toUpper() : QString();
-  if (name != kGameExecutable) {
+  if (name != game::kGameExecutable) {
     platform_.messageBox(kSetLocationMessage, platform::style::kInformationIcon,
                          QStringLiteral("Set Location"));
     return;
@@ -171,10 +171,10 @@ FrmBrowse* showBrowse(platform::Platform& platform, settings::GlobalVars& global
   if (window == nullptr) {
     // Looked for each time the window opens, not at start-up: prefixes come
     // and go while the program runs.
-    window = new FrmBrowse(platform, globals, machineGameDrives(), owner);
+    window = new FrmBrowse(platform, globals, game::machineGameDrives(), owner);
   }
   platform.showWindow(window);
   return window;
 }
 
-}  // namespace game
+}  // namespace ui
