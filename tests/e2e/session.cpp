@@ -40,6 +40,11 @@ RunResult runTool(const QString& program, const QStringList& arguments, int time
           QString::fromLocal8Bit(tool.readAllStandardOutput())};
 }
 
+QByteArray fileBytes(const QString& path) {
+  QFile file(path);
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 QString screenshotPath(const QString& fileName) {
   QDir().mkpath(QStringLiteral(TINTRA_SCREENSHOT_DIR));
   return QStringLiteral(TINTRA_SCREENSHOT_DIR "/") + fileName;

@@ -176,6 +176,9 @@ class E2eTest : public ::testing::Test {
   Session session;
 };
 
+// A file's bytes, as the game would read them; empty when there is none.
+QByteArray fileBytes(const QString& path);
+
 // Where screenshots for people to look at go: build/<config>/screenshots.
 QString screenshotPath(const QString& fileName);
 

@@ -13,11 +13,6 @@ const QString kConfiguration = QStringLiteral("Configuration$");
 const QString kBrowse = QStringLiteral("^Browse for Veldmark$");
 const QString kMakeNameCfg = QStringLiteral("^Make name.cfg$");
 
-QByteArray fileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 }  // namespace
 
 TEST_F(E2eTest, SettingsSlotsAndNameCfgOutliveTheProgram) {

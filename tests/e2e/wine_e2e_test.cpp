@@ -18,16 +18,6 @@ const QString kConfiguration = QStringLiteral("Configuration$");
 const QString kBrowse = QStringLiteral("^Browse for Veldmark$");
 const QString kMakeNameCfg = QStringLiteral("^Make name.cfg$");
 
-void keys(const Session& session, const QString& names) {
-  session.pressKeys(names);
-  QThread::msleep(400);
-}
-
-QByteArray fileBytes(const QString& path) {
-  QFile file(path);
-  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
 // A session of tintra.exe in the Wine machine, with no settings file yet.
 void useWindowsProgram(Session& session, const QString& exe) {
   session.setProgram(QStringLiteral("wine"), {exe});
@@ -98,34 +88,34 @@ TEST(WineE2e, NameCfgSettingsAndClipboardOutliveTheProgram) {
 
   session.launch();
   ASSERT_TRUE(session.focusWindowTitled(kNotice)) << "no first-run notice";
-  keys(session, QStringLiteral("Return"));
+  session.pressKeys(QStringLiteral("Return"));
   session.waitForMainWindow();
   EXPECT_EQ(session.settingsValue(QStringLiteral("First Run")), QStringLiteral("1"))
       << "no settings in %APPDATA%\\Tintra\\Tintra.ini";
 
-  keys(session, QStringLiteral("alt+o"));
+  session.pressKeys(QStringLiteral("alt+o"));
   ASSERT_TRUE(session.focusWindowTitled(kConfiguration));
-  keys(session, QStringLiteral("Tab space"));  // ".." opens the browse window
+  session.pressKeys(QStringLiteral("Tab space"));  // ".." opens the browse window
   ASSERT_TRUE(session.focusWindowTitled(kBrowse));
-  keys(session, QStringLiteral("Tab Tab space Tab space"));  // Set Location
+  session.pressKeys(QStringLiteral("Tab Tab space Tab space"));  // Set Location
   EXPECT_TRUE(session.waitForWindowGone(kBrowse)) << "the browse window stayed open";
   EXPECT_EQ(session.settingsValue(QStringLiteral("Veldmark Location")),
             QStringLiteral("C:\\Games\\Veldmark"));
   // Windows gives the activation back to the main window, and Wine takes no
   // focus from outside: the player opens Configuration again.
   session.focusWindow(session.mainWindowId());
-  keys(session, QStringLiteral("alt+o"));
+  session.pressKeys(QStringLiteral("alt+o"));
   ASSERT_TRUE(session.focusWindowTitled(kConfiguration));
-  keys(session, QStringLiteral("Tab Tab Tab space Tab space"));  // Save On Quit, Close
+  session.pressKeys(QStringLiteral("Tab Tab Tab space Tab space"));  // Save On Quit, Close
   EXPECT_TRUE(session.waitForWindowGone(kConfiguration)) << "Configuration stayed open";
 
   session.setName(QStringLiteral("^1Tin^7tra"));
   session.focusWindow(session.mainWindowId());
-  keys(session, QStringLiteral("alt+x Right Return"));  // "Make name.cfg"
+  session.pressKeys(QStringLiteral("alt+x Right Return"));  // "Make name.cfg"
   ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfg));
-  keys(session, QStringLiteral("Return"));  // Yes
+  session.pressKeys(QStringLiteral("Return"));  // Yes
   ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfg));
-  keys(session, QStringLiteral("Return"));  // the confirmation
+  session.pressKeys(QStringLiteral("Return"));  // the confirmation
   EXPECT_EQ(fileBytes(game + QStringLiteral("/main/scripts/name.cfg")),
             QByteArray("Name ^1Tin^7tra\r\n"));
 
