@@ -37,6 +37,13 @@ inline void PrintTo(const QString& text, std::ostream* out) {
 
 namespace e2e {
 
+// The titles of the first-run notice, the Configuration and browse windows
+// and the name.cfg message boxes, as patterns for waitForWindow().
+inline const QString kNoticeTitle = QStringLiteral("^Veldmark Colorizer$");
+inline const QString kConfigurationTitle = QStringLiteral("Configuration$");
+inline const QString kBrowseTitle = QStringLiteral("^Browse for Veldmark$");
+inline const QString kMakeNameCfgTitle = QStringLiteral("^Make name.cfg$");
+
 struct RunResult {
   int exitCode = -1;
   QString output;

@@ -6,14 +6,6 @@
 #include "session.h"
 
 namespace e2e {
-namespace {
-
-const QString kNotice = QStringLiteral("^Veldmark Colorizer$");
-const QString kConfiguration = QStringLiteral("Configuration$");
-const QString kBrowse = QStringLiteral("^Browse for Veldmark$");
-const QString kMakeNameCfg = QStringLiteral("^Make name.cfg$");
-
-}  // namespace
 
 TEST_F(E2eTest, SettingsSlotsAndNameCfgOutliveTheProgram) {
   // A game folder with a space in its name, holding the executable; the
@@ -31,10 +23,10 @@ TEST_F(E2eTest, SettingsSlotsAndNameCfgOutliveTheProgram) {
 
   // First run: the notice comes before the main window, once.
   session.launch();
-  ASSERT_FALSE(session.waitForWindow(kNotice).isEmpty()) << "no first-run notice";
+  ASSERT_FALSE(session.waitForWindow(kNoticeTitle).isEmpty()) << "no first-run notice";
   EXPECT_TRUE(session.findAllWindows(Session::mainTitlePattern()).isEmpty())
       << "the main window waits behind the notice";
-  ASSERT_TRUE(session.focusWindowTitled(kNotice));
+  ASSERT_TRUE(session.focusWindowTitled(kNoticeTitle));
   session.pressKeys(QStringLiteral("Return"));
   session.waitForMainWindow();
   EXPECT_EQ(session.settingsValue(QStringLiteral("First Run")), QStringLiteral("1"));
@@ -46,25 +38,25 @@ TEST_F(E2eTest, SettingsSlotsAndNameCfgOutliveTheProgram) {
 
   session.focusWindow(session.mainWindowId());
   session.pressKeys(QStringLiteral("alt+o"));
-  ASSERT_TRUE(session.focusWindowTitled(kConfiguration));
+  ASSERT_TRUE(session.focusWindowTitled(kConfigurationTitle));
   session.pressKeys(QStringLiteral("Tab space"));  // ".." opens the browse window
-  ASSERT_TRUE(session.focusWindowTitled(kBrowse));
+  ASSERT_TRUE(session.focusWindowTitled(kBrowseTitle));
   session.pressKeys(QStringLiteral("Tab Tab space Tab space"));  // Set Location
-  EXPECT_TRUE(session.waitForWindowGone(kBrowse)) << "the browse window stayed open";
+  EXPECT_TRUE(session.waitForWindowGone(kBrowseTitle)) << "the browse window stayed open";
   EXPECT_EQ(session.settingsValue(QStringLiteral("Veldmark Location")), game);
   // Back in Configuration: switch "Save content on quit" on and close.
-  ASSERT_TRUE(session.focusWindowTitled(kConfiguration));
+  ASSERT_TRUE(session.focusWindowTitled(kConfigurationTitle));
   session.pressKeys(QStringLiteral("Tab Tab Tab space Tab space"));
-  EXPECT_TRUE(session.waitForWindowGone(kConfiguration)) << "Configuration stayed open";
+  EXPECT_TRUE(session.waitForWindowGone(kConfigurationTitle)) << "Configuration stayed open";
   EXPECT_EQ(session.settingsValue(QStringLiteral("Save On Quit")), QStringLiteral("1"));
 
   // name.cfg into the game folder, replacing the old one.
   session.setName(QStringLiteral("  ^1Red ^2Gr\u00fcn  "));
   session.focusWindow(session.mainWindowId());
   session.pressKeys(QStringLiteral("alt+x Right Return"));  // "Make name.cfg"
-  ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfg));
+  ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfgTitle));
   session.pressKeys(QStringLiteral("Return"));  // Yes, replace it
-  ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfg));
+  ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfgTitle));
   session.pressKeys(QStringLiteral("Return"));  // the confirmation
   EXPECT_EQ(fileBytes(game + QStringLiteral("/main/scripts/name.cfg")),
             QByteArray("Name ^1Red ^2Gr\xfcn\r\n"));
@@ -85,7 +77,7 @@ TEST_F(E2eTest, SettingsSlotsAndNameCfgOutliveTheProgram) {
 
   // Second run: no notice, the name restored, slot 1 kept across runs.
   session.start();
-  EXPECT_TRUE(session.findAllWindows(kNotice).isEmpty()) << "a notice on the second run";
+  EXPECT_TRUE(session.findAllWindows(kNoticeTitle).isEmpty()) << "a notice on the second run";
   EXPECT_EQ(session.readName(), QStringLiteral("^1Red ^2Gr\u00fcn"));
   session.focusWindow(session.mainWindowId());
   session.pressKeys(QStringLiteral("alt+a Down Right Return"));  // Restore From Slot > Slot 1
