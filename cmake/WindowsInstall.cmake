@@ -27,18 +27,11 @@ install(IMPORTED_RUNTIME_ARTIFACTS Qt6::Core Qt6::Gui Qt6::Widgets
 
 # The compiler's runtime DLLs that all of them load; Windows' own DLLs are on
 # every machine.
-set(tintra_dll_dirs)
-foreach(runtime IN ITEMS libstdc++-6.dll libgcc_s_seh-1.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-                  OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
-  cmake_path(GET runtime_path PARENT_PATH runtime_dir)
-  list(APPEND tintra_dll_dirs ${runtime_dir})
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/MingwRuntime.cmake)
 install(RUNTIME_DEPENDENCY_SET tintra_dlls
-        PRE_INCLUDE_REGEXES "^libstdc\\+\\+-6\\.dll$"
-                            "^libgcc_s_seh-1\\.dll$" "^libwinpthread-1\\.dll$"
+        PRE_INCLUDE_REGEXES "^libstdc\\+\\+-6\\.dll$" "^libgcc_s_seh-1\\.dll$" "^libwinpthread-1\\.dll$"
         PRE_EXCLUDE_REGEXES ".*"
-        DIRECTORIES ${tintra_dll_dirs}
+        DIRECTORIES ${TINTRA_MINGW_RUNTIME_DIRS}
         DESTINATION .)
 # Debian ships the runtime DLLs with their symbols: libstdc++ is 24 MB so, 2 MB stripped.
 install(CODE "

@@ -5,14 +5,9 @@
 
 # Wine's Z: is the Linux root.
 cmake_path(SET qt_bin NORMALIZE "${Qt6_DIR}/../../../bin")
-set(TINTRA_WINE_DLL_PATH "Z:${qt_bin}")
-foreach(runtime IN ITEMS libstdc++-6.dll libwinpthread-1.dll)
-  execute_process(COMMAND ${CMAKE_CXX_COMPILER} -print-file-name=${runtime}
-                  OUTPUT_VARIABLE runtime_path OUTPUT_STRIP_TRAILING_WHITESPACE)
-  cmake_path(GET runtime_path PARENT_PATH runtime_dir)
-  cmake_path(NORMAL_PATH runtime_dir)
-  string(APPEND TINTRA_WINE_DLL_PATH ";Z:${runtime_dir}")
-endforeach()
+include(${CMAKE_CURRENT_LIST_DIR}/MingwRuntime.cmake)
+set(TINTRA_WINE_DLL_PATH ${qt_bin} ${TINTRA_MINGW_RUNTIME_DIRS})
+list(TRANSFORM TINTRA_WINE_DLL_PATH PREPEND "Z:")
 
 # The fonts the Linux tests draw with, gathered into one folder.
 set(TINTRA_WINE_FONT_DIR ${CMAKE_CURRENT_BINARY_DIR}/wine-fonts)
