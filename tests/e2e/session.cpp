@@ -303,6 +303,15 @@ void Session::typeText(const QString& text) const {
 }
 
 void Session::pressKeys(const QString& keys) const {
+  if (program_ != QStringLiteral(TINTRA_BINARY)) {
+    // Under Wine a key that comes while a menu or window is still opening can
+    // go astray: one at a time, each settled, as a person presses them.
+    for (const QString& key : keys.split(u' ', Qt::SkipEmptyParts)) {
+      xdotool({QStringLiteral("key"), key});
+      settle();
+    }
+    return;
+  }
   xdotool(QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("30")} +
           keys.split(u' ', Qt::SkipEmptyParts));
   settle();

@@ -13,15 +13,6 @@
 namespace e2e {
 namespace {
 
-// Keys one at a time, as a person presses them: Wine tells no one when it has
-// handled a key, and one that comes while a menu or window is still opening
-// can go astray.
-void press(const Session& session, const QString& keys) {
-  for (const QString& key : keys.split(u' ')) {
-    session.pressKeys(key);
-  }
-}
-
 // A session of tintra.exe in the Wine machine, with no settings file yet.
 void useWindowsProgram(Session& session, const QString& exe) {
   session.setProgram(QStringLiteral("wine"), {exe});
@@ -92,34 +83,34 @@ TEST(WineE2e, NameCfgSettingsAndClipboardOutliveTheProgram) {
 
   session.launch();
   ASSERT_TRUE(session.focusWindowTitled(kNoticeTitle)) << "no first-run notice";
-  press(session, QStringLiteral("Return"));
+  session.pressKeys(QStringLiteral("Return"));
   session.waitForMainWindow();
   EXPECT_EQ(session.settingsValue(QStringLiteral("First Run")), QStringLiteral("1"))
       << "no settings in %APPDATA%\\Tintra\\Tintra.ini";
 
-  press(session, QStringLiteral("alt+o"));
+  session.pressKeys(QStringLiteral("alt+o"));
   ASSERT_TRUE(session.focusWindowTitled(kConfigurationTitle));
-  press(session, QStringLiteral("Tab space"));  // ".." opens the browse window
+  session.pressKeys(QStringLiteral("Tab space"));  // ".." opens the browse window
   ASSERT_TRUE(session.focusWindowTitled(kBrowseTitle));
-  press(session, QStringLiteral("Tab Tab space Tab space"));  // Set Location
+  session.pressKeys(QStringLiteral("Tab Tab space Tab space"));  // Set Location
   EXPECT_TRUE(session.waitForWindowGone(kBrowseTitle)) << "the browse window stayed open";
   EXPECT_EQ(session.settingsValue(QStringLiteral("Veldmark Location")),
             QStringLiteral("C:\\Games\\Veldmark"));
   // Windows gives the activation back to the main window, and Wine takes no
   // focus from outside: the player opens Configuration again.
   session.focusWindow(session.mainWindowId());
-  press(session, QStringLiteral("alt+o"));
+  session.pressKeys(QStringLiteral("alt+o"));
   ASSERT_TRUE(session.focusWindowTitled(kConfigurationTitle));
-  press(session, QStringLiteral("Tab Tab Tab space Tab space"));  // Save On Quit, Close
+  session.pressKeys(QStringLiteral("Tab Tab Tab space Tab space"));  // Save On Quit, Close
   EXPECT_TRUE(session.waitForWindowGone(kConfigurationTitle)) << "Configuration stayed open";
 
   session.setName(QStringLiteral("^1Tin^7tra"));
   session.focusWindow(session.mainWindowId());
-  press(session, QStringLiteral("alt+x Right Return"));  // "Make name.cfg"
+  session.pressKeys(QStringLiteral("alt+x Right Return"));  // "Make name.cfg"
   ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfgTitle));
-  press(session, QStringLiteral("Return"));  // Yes
+  session.pressKeys(QStringLiteral("Return"));  // Yes
   ASSERT_TRUE(session.focusWindowTitled(kMakeNameCfgTitle));
-  press(session, QStringLiteral("Return"));  // the confirmation
+  session.pressKeys(QStringLiteral("Return"));  // the confirmation
   EXPECT_EQ(fileBytes(game + QStringLiteral("/main/scripts/name.cfg")),
             QByteArray("Name ^1Tin^7tra\r\n"));
 
