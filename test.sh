@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs what is missing, builds the tests under AddressSanitizer and
 # UndefinedBehaviorSanitizer (and the fuzz targets with clang), and runs every
 # test with CTest.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes the Windows downloads, build/windows/Tintra-<version>-win64.zip and
 # Tintra-<version>-win64-setup.exe: installs what is missing, builds the
 # Windows Qt first when there is none yet (once, most of an hour), then

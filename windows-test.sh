@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Runs the Windows tests under Wine, in an Xvfb: the project's tests
 # cross-built for Windows, and the end-to-end test of the downloads (the zip
 # unpacked and tintra.exe driven as a player would, the installer run

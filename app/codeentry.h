@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The code entry aids: typing a colour code through key injection, and the
 // key codes the name box reacts to.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The four patterns of the name box's Color Letters menu and the core
 // rewrite behind each.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's menu bar. An ampersand marks an item's Alt-key letter.
 #include <QMenuBar>
 

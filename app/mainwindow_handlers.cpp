@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Handlers of the settings, slots, name.cfg, help and link commands.
 #include <QLineEdit>
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The controls of the main window, at their places in twips.
 #include <QComboBox>
 #include <QCompleter>

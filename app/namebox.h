@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The coded-name box pureCode: a line edit whose undo history holds the
 // program's own changes of the name as steps, beside the user's typing.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The undo history of the name box: each step keeps the whole name as it was
 // before the step (and, once undone, as it was after it). QString shares its
 // data, so a step costs the text it replaced and no work per character; once

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # "format" rewrites every C++ source of the project with clang-format;
 # "format-check" only reports files that are not formatted.
 find_program(TINTRA_CLANG_FORMAT NAMES clang-format-14 clang-format)

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where `cmake --install` and the .deb put the program and its desktop files:
 #   bin/tintra
 #   share/tintra/help.txt, readme.txt        read by the Help window and View Readme

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # TINTRA_MINGW_RUNTIME_DIRS: the folders of the compiler's runtime DLLs that
 # a mingw-w64 program loads.
 set(TINTRA_MINGW_RUNTIME_DIRS)

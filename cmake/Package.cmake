@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Debian package: `cpack` in the build folder makes tintra_<version>_<arch>.deb.
 # Library dependencies come from dpkg-shlibdeps (Debian package dpkg-dev); the
 # packages the program needs at run time without linking to them are listed

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # tintra_version_text(<major> <minor> <revision> <out>)
 # The version as the program file's metadata writes it: the minor number in at
 # least two digits and the revision in at least four, "1.02.0002" for 1.2.2.

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # What the Windows downloads hold: one folder that runs as it is.
 #   tintra.exe, help.txt, readme.txt
 #   the Qt DLLs and the compiler's runtime DLLs that they load

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows downloads: `cpack` in the build folder makes
 #   Tintra-<version>-win64.zip         unpack anywhere and run tintra.exe
 #   Tintra-<version>-win64-setup.exe   a 64-bit installer with a Start-menu entry and an

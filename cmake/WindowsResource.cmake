@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The Windows program file carries its version metadata: file and product
 # version major.minor.0.revision, product name and internal name, and the icon.
 # Other platforms have no such resource, so the script is added only there;

@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # CTest runs the cross-built test programs under Wine, through a wrapper that
 # gives them the DLLs and the fonts. GoogleTest's test lists are read when the
 # tests run, under Wine too, not at build time. Included by tests/ in a

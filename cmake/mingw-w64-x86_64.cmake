@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Cross-compiles for 64-bit Windows with Debian's mingw-w64 (the posix thread
 # model, which C++ threads and Qt need). Used for the Windows Qt and for the
 # program. Search the mingw sysroot and whatever the caller adds to

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The one left-to-right scan shared by the name rewrites. Internal to core.
 #pragma once
 

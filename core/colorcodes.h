@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The colour-code language of Veldmark player names.
 //
 // A name is read left to right. A caret "^" directly followed by a digit

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Color Letters: give each letter of a name, or of a selected part of it, its
 // own colour in one of four patterns. Pure functions like the rewrites.
 //

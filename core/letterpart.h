@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The part of a name that Color Letters recolours, and the writing of its new
 // colours. Internal to core: the patterns only choose a code per letter.
 #pragma once

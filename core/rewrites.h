@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Rewrites of a coded name. Each reads the name once, left to right, takes a
 // colour code as one unit, drops every space and copies every other character.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the browse window lists: drives (on Linux the roots of the mounted
 // file systems), the folders in a folder, and the game's executable.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The places the browse window's drive list offers. On Linux a Windows game
 // lies inside a Wine prefix or a Steam library, mostly under hidden folders
 // of the home folder, so these are offered beside the mounted file systems,

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Steam's list of its libraries, steamapps/libraryfolders.vdf: a KeyValues
 // text of quoted strings and braces, read tolerantly because the file may be
 // damaged, half-written or not Steam's at all.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The "Make name.cfg" command: the coded name as a one-line script,
 // "Name " + the name + CR LF, in the game folder's main/scripts folder.
 #pragma once

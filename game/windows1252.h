@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Windows-1252, the single-byte code page the game reads its scripts in.
 #pragma once
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Module inetConnection: the web links of the main window. The program only
 // asks the desktop to open a page in the user's browser; it sends and reads
 // nothing over the network itself.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Keeps the text put on the clipboard available after the program's windows
 // have gone. On X11 the clipboard is served by the program that set it: where
 // a clipboard manager runs, Qt hands the text to it when the application shuts

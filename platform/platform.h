@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every desktop service the program uses, behind one interface, so that the
 // windows and flows can be driven in tests by a recording fake.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The RTF reader's state machine; readRtf() in ui/rtfreader.h is its front.
 #pragma once
 

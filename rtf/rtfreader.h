@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A small reader for the rich text (RTF) that word processors save: enough
 // for a help file. It keeps paragraphs and their alignment, bold, italic,
 // underline, font sizes and names, colours and special characters, and

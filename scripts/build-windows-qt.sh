@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the Windows Qt that the Windows program is made with: Qt 6.4.2's
 # qtbase from Debian 12's own source package (the version of the host's Qt
 # tools, with Debian's security patches), cross-compiled with mingw-w64 as

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs whichever of the packages in the given lists are missing (by
 # default debian-packages.txt), as root or through sudo.
 #   scripts/install-deps.sh [LIST...]

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Draws the About window's photograph (216 x 173, baseline JPEG): an evening
 # over the fields of Veldmark with a windmill on the hill. Run it once and
 # commit the picture; the build embeds ui/resources/about.jpg as it is.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Renders the application icon's PNG sizes and the Windows .ico from the
 # hand-written SVG. The results are committed; run this only after changing
 # the SVG. Needs rsvg-convert (Debian package librsvg2-bin) and python3.

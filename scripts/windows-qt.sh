@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Where the Windows Qt lives, shared by the scripts that build with it.
 # Sourced, not run.
 

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Makes a Wine prefix ready for the Windows tests, once, and starts its Wine
 # server and services for the tests that follow.
 #   scripts/wine-prefix.sh PREFIX

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The in-memory settings (the globalVars module): one struct owned by the
 // program and handed by reference to whatever reads it. Only loadSettings
 // assigns the six settings, always all at once, from the store.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every entry the program keeps in the settings store, as data: where it
 // lives, and what a missing entry reads as. The store is the master copy; the
 // in-memory settings (globalvars.h) are refreshed from it by loadSettings.

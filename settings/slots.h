@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The three name slots: coded names kept in the store under "Saved Names",
 // read straight from the store each time one is restored.
 #pragma once

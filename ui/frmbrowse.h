@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Browse for Veldmark": the user finds the game's executable, and the folder
 // that holds it becomes the stored game location.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Configuration window: the game location and the three options.
 // Changes of the check boxes live only in the window until "Close" stores
 // them; whenever the window becomes active it shows the stored values again.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help text as the Help window's viewer shows it: the document read from
 // help.txt turned into the viewer's own document.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help file and the readme: where they are found, and how the help file
 // is read for the Help window's viewer (plain text or RTF).
 #pragma once

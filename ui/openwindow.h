@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Each secondary window exists at most once: showing it again raises the one
 // that is open instead of making another.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Window geometry is designed in twips: 1440 to the inch, 15 to a pixel at
 // 96 dots per inch. Qt scales device-independent pixels on HiDPI screens, so
 // the fixed layout stays crisp there.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the accessibility tests ask of any window: a name for every control as
 // assistive technology reads it, and a Tab path through every control that acts.
 #pragma once

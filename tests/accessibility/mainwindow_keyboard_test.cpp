@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window without a mouse: every control has a name for assistive
 // technology, Tab reaches every control that acts, and the menus open and run
 // from the keyboard by their Alt letters.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The program's message boxes answer to the keyboard as on Windows: Enter
 // presses the default button (Yes or OK), Escape cancels (Cancel, else No,
 // else OK), and Y and N press Yes and No.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview at 100 %, 150 % and 200 % screen scaling: drawn at the scaled
 // resolution, each character keeps its place, size and shape, so the name
 // reads the same on a high-density screen, only sharper. The scaled drawings

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Configuration, browse, Help and About windows without a mouse: every
 // control has a name for assistive technology and Tab reaches every control
 // that acts.

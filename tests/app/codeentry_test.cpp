@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The code entry aids and the focus rule: F1 to F9 in the name, the legend
 // labels typing where the focus is, cls, and where the focus goes when the
 // window becomes active.

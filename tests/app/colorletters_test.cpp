@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Color Letters from the name box's context menu: where the submenu sits,
 // what each item does to the selection or the whole name, that each is one
 // undo step, and what happens when a colour list holds no colour name.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Which handler each control, menu item and key of the main window runs.
 #include <QAction>
 #include <QLineEdit>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Start-up stays lean: showing and painting the main window reads no image
 // through Qt's format plugins, and the lean style still draws what it replaces.
 #include <QFile>

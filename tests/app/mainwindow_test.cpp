@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as a user meets it: its start-up state, the tools writing
 // the name back, the code entry aids and the focus rule.
 #include "app/mainwindow.h"

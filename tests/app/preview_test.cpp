@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The preview panel: what it paints and how little it repaints per keystroke.
 #include <QImage>
 #include <QLineEdit>

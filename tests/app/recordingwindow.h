@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A main window whose handlers record that they ran instead of acting, to
 // check which handler each control and menu item runs.
 #pragma once

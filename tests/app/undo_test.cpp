@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Undo and redo in the name box: every one-click change of the name is one
 // step, walked back and forth with the keys and the context menu, mixed with
 // typing, which is grouped into steps as a plain QLineEdit groups it.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The baseline of the typing benchmark: a bare Qt window holding one line edit
 // of the size and font of tintra's name box, and nothing else.
 #include <QApplication>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Render, each rewrite and Color Letters on a 40-character name and on a 1 MB
 // name (Color Letters also on a quarter of it, to show the time is linear). A
 // character counts as one byte, as in the game's single-byte names, so the

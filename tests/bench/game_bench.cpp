@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The two checks of game/ that run on the GUI thread over input of any size:
 // listing a folder's subfolders (20,000, 40,000 and 100,000 of them, one in
 // ten hidden) and checking a name of ideographs for characters name.cfg

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A reference for the typing benchmark: the straightforward preview, 18
 // line-edit cells all restyled on every change of the name, beside a name box
 // like tintra's. Shows what repainting only the changed cells saves.

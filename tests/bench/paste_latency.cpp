@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How long tintra takes to show a 1 MB paste in its preview, and how long a
 // keystroke takes to show while the name is that long. Runs the real program
 // in a private Xvfb through the end-to-end harness; prints wall times.

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Measures what typing costs tintra against a bare Qt window with one line edit
 # (and, for reference, a window whose preview is 18 line edits all restyled on
 # every change):

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What the name box's undo history costs on a 1 MB name: the memory the
 // process holds after 20 clicks of Cycle Colors (each a step of its own), and
 // how long an undo and a redo of such a step take, preview included. Runs the

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Color Letters on random names and random selections, checked against how
 // the colour-code language reads the result: which characters are drawn, and
 // in which colour.

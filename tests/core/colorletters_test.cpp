@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Color Letters on hand-picked names: the examples players see first and the
 // edges of the part (codes, carets, spaces, surrogate pairs at its ends).
 #include <gtest/gtest.h>

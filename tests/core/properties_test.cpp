@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Properties that hold for every name, checked on many random names drawn from
 // an alphabet rich in carets, digits and spaces, where the rules bite.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Random names for property tests, drawn from an alphabet rich in carets,
 // digits and spaces, where the rules of the colour-code language bite.
 #pragma once

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Quitting with Yes where a clipboard manager runs: tintra hands the name to
 // the manager and ends at once, and the name stays pasteable.
 #include <QElapsedTimer>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Color Letters in the real program: chosen from the name box's context menu
 // with the keyboard, read back from the clipboard and from the preview.
 #include <array>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The end-to-end tests run in a private Xvfb started here, so that this
 // process can grab the screen that tintra draws on; the test of the Windows
 // downloads also in one Wine prefix for the whole run.

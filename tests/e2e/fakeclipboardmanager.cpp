@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A minimal X11 clipboard manager for the end-to-end test: it owns
 // CLIPBOARD_MANAGER, and when a program that is about to exit asks it to
 // SAVE_TARGETS, it fetches the clipboard text (UTF8_STRING), takes the

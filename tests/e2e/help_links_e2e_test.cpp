@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Help, About and the web links as a user reaches them: the links reach a
 // stand-in xdg-open placed first on PATH, a failed launch shows the
 // "ExecuteLink" message, and Help and About each open once however often they

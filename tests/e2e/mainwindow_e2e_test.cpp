@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window as a user sees it: typed into, its tools clicked at their
 // places, its preview read back from the screen.
 #include <QDir>

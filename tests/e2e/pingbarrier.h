@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A way to know that a Qt program has handled everything sent to it so far,
 // instead of sleeping and hoping: ping one of its windows (_NET_WM_PING,
 // which Qt answers when it reaches the ping in its queue of X events) and

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window at 100 % and at 200 % display scaling: the real program
 // started twice, its screen read back. At twice the scale every preview
 // character sits in the same place of its cell and keeps its shape, twice as

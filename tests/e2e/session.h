@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One run of the real tintra under the test's own Xvfb, driven like a user
 // would drive it: keys typed with xdotool, clicks at the controls' places,
 // results read back from the screen, the clipboard and files. Each key, text

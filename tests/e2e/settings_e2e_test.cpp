@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Settings, slots, name.cfg and the clipboard after quitting, as a user meets
 // them across two runs: read back from the settings file, name.cfg and the
 // clipboard.

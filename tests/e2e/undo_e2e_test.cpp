@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Undo in the real program: a one-click change of the name is taken back with
 // Ctrl+Z in the name box and brought back with Ctrl+Shift+Z.
 #include "previewpixels.h"

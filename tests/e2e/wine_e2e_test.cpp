@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Windows downloads under Wine, used as a Windows player would use them:
 // tintra.exe started from the unpacked zip, and the installer run silently.
 // The same harness drives it as the Linux program; Wine draws the window's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Windows machine of the downloads' end-to-end test: a Wine prefix of its
 // own, set up as Windows 10, with the zip (TINTRA_WINDOWS_ZIP) unpacked as a
 // player would unpack it.

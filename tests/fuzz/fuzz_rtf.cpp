@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The help file's RTF reader on any bytes, and the document it gives shown in
 // the Help viewer's document: no crash, no sanitizer report, the viewer holds
 // exactly the text that was read, and the work stays linear in the input.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The settings file on any bytes: whatever entries the reader takes from a
 // hand-edited file, the writer writes them so that they read back the same,
 // and a file the writer wrote is written again byte for byte.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Any text saved as a value of the settings file reads back unchanged, beside
 // the program's own entries and in any of its keys.
 #include <QBuffer>

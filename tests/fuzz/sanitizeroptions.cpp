@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // AddressSanitizer keeps the stack of every allocation, each distinct stack
 // once and for good. Its fast unwinder follows frame pointers, which Qt's
 // libraries do not keep: past the function that called malloc (QArrayData's

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The desktop's opener, xdg-open, reports whether it could open a link
 // through its exit status; the real platform turns that into the result and
 // error number that ExecuteLink judges. A stand-in xdg-open first on PATH

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The icon compiled into the program and the desktop identity it gives the application.
 #include <gtest/gtest.h>
 

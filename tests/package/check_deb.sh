@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Builds the .deb from a configured and built tree, unpacks it into a scratch
 # root as dpkg would install it, and checks what a user's machine gets: the
 # program, its data files, the menu entry, the icon sizes and the metainfo,

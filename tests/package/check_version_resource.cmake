@@ -1,3 +1,7 @@
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Configures the Windows version resource for two versions, compiles each with
 # windres (binutils-mingw-w64-x86-64) and reads back what Windows shows in the
 # program file's properties: the numeric file and product versions and the

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Starts the program on Qt's Wayland platform under a headless Weston
 # compositor and reads the client's side of the protocol (WAYLAND_DEBUG):
 # the program must name its window, answer the compositor's configure and

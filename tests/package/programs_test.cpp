@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every program that the build, the package step and the tests run comes from
 // a package that scripts/install-deps.sh installs, and every program the
 // sources call is in scripts/programs.txt, so that a tool added without its

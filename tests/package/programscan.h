@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Finds the programs that sources call, so that a tool added to a script, a
 // CMake file or the C++ test harness cannot go unlisted in
 // scripts/programs.txt. The readers are heuristics, tuned to err towards

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The readers that find the programs sources call: what counts as a call and
 // what does not.
 #include "programscan.h"

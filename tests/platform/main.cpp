@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The platform tests drive real widgets, so they run inside a QApplication, on
 // the offscreen platform unless told otherwise (also when CTest lists them).
 #include <gtest/gtest.h>

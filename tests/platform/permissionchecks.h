@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Root passes every file permission check through the CAP_DAC_OVERRIDE and
 // CAP_DAC_READ_SEARCH capabilities. While one of these guards lives, both are
 // left out of the calling thread's effective set, so a read-only folder is

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The RTF reader on the kinds of file that common word processors save,
 // written here by hand in their forms, and on damaged input.
 #include "rtf/rtfreader.h"

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The font substitutes resolve to installed fonts that draw letters.
 #include "ui/fonts.h"
 

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main window's Help menu and bottom-row buttons reach the Help and
 // About windows and the web links.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Showing a help file takes time in proportion to its size, however its runs
 // of text are formatted.
 #include <gtest/gtest.h>

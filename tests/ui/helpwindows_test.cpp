@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The Help and About windows on the offscreen platform with the recording
 // fake: one of each at most, Close unloads, the help file is re-read on
 // activation, and the focus goes back to the name box.

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A Linux player's road to name.cfg: the game inside a Wine prefix under the
 // hidden ~/.wine, found through the Configuration and browse windows.
 #include <gtest/gtest.h>

@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The yardstick for tintra's start-up: a bare Qt window with one line edit,
 // built with the same compiler, flags and Qt as the program.
 #include <QApplication>

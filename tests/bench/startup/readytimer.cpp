@@ -1,3 +1,7 @@
+// SPDX-FileCopyrightText: The Tintra developers
+//
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Starts a program under X and measures how long it takes until its window is
 // on screen and ready for keys, and how much memory it has used by then.
 //

@@ -1,4 +1,9 @@
 #!/usr/bin/env bash
+
+# SPDX-FileCopyrightText: The Tintra developers
+#
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Start-up benchmark: how long tintra takes to be on screen and ready to type,
 # and its peak memory by then, against a bare Qt window with one line edit
 # built beside it. Both run alternately in a private Xvfb; the medians and
