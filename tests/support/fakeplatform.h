@@ -28,8 +28,9 @@ class FakePlatform : public platform::Platform {
 
   // Settings, keyed "Section/Key".
   QMap<QString, QString> settings;
-  QStringList savedKeys;   // every save, in order, as "Section/Key=value"
-  bool savesFail = false;  // saves report failure; the values are kept all the same
+  QStringList savedKeys;      // every save, in order, as "Section/Key=value"
+  bool savesFail = false;     // saves report failure; the values are kept all the same
+  bool savesWaiting = false;  // a failed save has not been followed by one that worked
 
   QList<Message> messages;
   // Answers for the next message boxes, in order; when empty, a box answers
@@ -63,6 +64,7 @@ class FakePlatform : public platform::Platform {
   QString getSetting(const QString& section, const QString& key,
                      const QString& defaultValue) override;
   bool saveSetting(const QString& section, const QString& key, const QString& value) override;
+  [[nodiscard]] std::optional<platform::UnwrittenSettings> unwrittenSettings() const override;
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;
