@@ -17,6 +17,7 @@
 #include "platform/clipboardkeeper.h"
 #include "platform/filewriter.h"
 #include "platform/keyinjection.h"
+#include "platform/settingslocation.h"
 #include "platform/version.h"
 
 namespace platform {
@@ -59,6 +60,27 @@ int answerFor(int button) {
 
 }  // namespace
 
+// A Windows program may be portable (run from an unpacked zip); an installed
+// Linux program is not.
+SettingsPlaces QtPlatform::settingsPlaces() {
+#ifdef Q_OS_WIN
+  // The roaming folder: Qt's AppDataLocation is that folder with the
+  // organisation's and the program's names added.
+  QString roaming = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  for (const QString& name :
+       {QCoreApplication::applicationName(), QCoreApplication::organizationName()}) {
+    if (!name.isEmpty() && roaming.endsWith(u'/' + name)) {
+      roaming.chop(name.size() + 1);
+    }
+  }
+  return {roaming, QCoreApplication::applicationDirPath()};
+#else
+  return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), {}};
+#endif
+}
+
+QtPlatform::QtPlatform() : store_(settingsFilePath(settingsPlaces())) {}
+
 QString QtPlatform::getSetting(const QString& section, const QString& key,
                                const QString& defaultValue) {
   return store_.get(section, key, defaultValue);
@@ -66,6 +88,13 @@ QString QtPlatform::getSetting(const QString& section, const QString& key,
 
 bool QtPlatform::saveSetting(const QString& section, const QString& key, const QString& value) {
   return store_.save(section, key, value);
+}
+
+std::optional<UnwrittenSettings> QtPlatform::unwrittenSettings() const {
+  if (!store_.hasWaitingChanges()) {
+    return std::nullopt;
+  }
+  return UnwrittenSettings{store_.filePath(), store_.lastError()};
 }
 
 int QtPlatform::messageBox(const QString& prompt, int style, const QString& title) {

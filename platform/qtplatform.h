@@ -5,6 +5,7 @@
 #pragma once
 
 #include "platform/platform.h"
+#include "platform/settingslocation.h"
 #include "platform/settingsstore.h"
 
 namespace platform {
@@ -13,12 +14,16 @@ namespace platform {
 // QDesktopServices, the override cursor and QSaveFile.
 class QtPlatform : public Platform {
  public:
-  QtPlatform() = default;
+  // With the user's settings file (see settingslocation.h).
+  QtPlatform();
   explicit QtPlatform(SettingsStore store) : store_(std::move(store)) {}
 
   QString getSetting(const QString& section, const QString& key,
                      const QString& defaultValue) override;
   bool saveSetting(const QString& section, const QString& key, const QString& value) override;
+  [[nodiscard]] std::optional<UnwrittenSettings> unwrittenSettings() const override;
+  // Where this machine keeps program settings.
+  [[nodiscard]] static SettingsPlaces settingsPlaces();
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;

@@ -6,12 +6,15 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
 #include "permissionchecks.h"
+#include "platform/qtplatform.h"
+#include "platform/settingslocation.h"
 #include "unprivileged.h"
 
 namespace {
@@ -39,7 +42,7 @@ class SettingsStoreTest : public testing::Test {
 };
 
 TEST_F(SettingsStoreTest, AbsentKeyGivesTheDefault) {
-  const platform::SettingsStore store(path_);
+  platform::SettingsStore store(path_);
   EXPECT_EQ(
       store.get(QStringLiteral("Configuration"), QStringLiteral("First Run"), QStringLiteral("0")),
       QStringLiteral("0"));
@@ -103,7 +106,7 @@ TEST_F(SettingsStoreTest, ANewStoreReadsWhatAnEarlierOneSaved) {
     ASSERT_TRUE(first.save(QStringLiteral("Configuarion"), QStringLiteral("Saved Name"),
                            QStringLiteral("^2Kept")));
   }
-  const platform::SettingsStore second(path_);
+  platform::SettingsStore second(path_);
   EXPECT_EQ(second.get(QStringLiteral("Configuarion"), QStringLiteral("Saved Name"), {}),
             QStringLiteral("^2Kept"));
 }
@@ -115,7 +118,7 @@ TEST_F(SettingsStoreTest, AHandEditedFileIsRead) {
   // As a text editor might leave it: a byte-order mark, CR LF, a comment.
   file.write("\xEF\xBB\xBF[Configuration]\r\n; mine\r\nCopy On Close = 0\r\n");
   file.close();
-  const platform::SettingsStore store(path_);
+  platform::SettingsStore store(path_);
   EXPECT_EQ(store.get(QStringLiteral("Configuration"), QStringLiteral("Copy On Close"),
                       QStringLiteral("1")),
             QStringLiteral("0"));
@@ -171,33 +174,71 @@ TEST_F(SettingsStoreTest, AFailedSaveLastsForTheRunAndTheNextWriteKeepsIt) {
     platform::SettingsStore store(path_);
     EXPECT_FALSE(store.save("Saved Names", "Slot1", QStringLiteral("^4Blue")));
     EXPECT_EQ(store.get("Saved Names", "Slot1", "Slot Empty..."), QStringLiteral("^4Blue"));
+    EXPECT_TRUE(store.hasWaitingChanges());
+    EXPECT_FALSE(store.lastError().isEmpty());
     ASSERT_TRUE(QFile::setPermissions(locked, permissions));
     EXPECT_TRUE(store.save("Saved Names", "Slot3", QStringLiteral("three")));
+    EXPECT_FALSE(store.hasWaitingChanges());
     EXPECT_EQ(fileText(path_), QStringLiteral("[Saved Names]\nSlot1=^4Blue\n%1Slot3=three\n")
                                    .arg(fileExists ? "Slot2=two\n" : ""));
   }
 }
 
+// Two copies of the program on one file: each save writes its own change
+// only, and each read sees what the other wrote.
+TEST_F(SettingsStoreTest, TwoCopiesOnOneFileKeepTheNewerValue) {
+  platform::SettingsStore first(path_);
+  platform::SettingsStore second(path_);
+  ASSERT_TRUE(first.save("Saved Names", "Slot1", QStringLiteral("older")));
+  EXPECT_EQ(second.get("Saved Names", "Slot1", {}), QStringLiteral("older"));
+  ASSERT_TRUE(second.save("Saved Names", "Slot1", QStringLiteral("^2newer")));
+  EXPECT_EQ(first.get("Saved Names", "Slot1", {}), QStringLiteral("^2newer"));
+  ASSERT_TRUE(first.save("Saved Names", "Slot2", QStringLiteral("two")));
+  EXPECT_EQ(fileText(path_), QStringLiteral("[Saved Names]\nSlot1=^2newer\nSlot2=two\n"));
+  EXPECT_EQ(first.get("Saved Names", "Slot1", {}), QStringLiteral("^2newer"));
+}
+
+TEST_F(SettingsStoreTest, WithoutAFileChangesLastForTheRun) {
+  platform::SettingsStore store{QString()};
+  EXPECT_FALSE(store.save("Saved Names", "Slot1", QStringLiteral("kept")));
+  EXPECT_EQ(store.get("Saved Names", "Slot1", {}), QStringLiteral("kept"));
+  EXPECT_TRUE(store.hasWaitingChanges());
+}
+
+TEST(SettingsLocation, APortableCopyKeepsItsSettingsBesideItself) {
+  QTemporaryDir program;
+  const platform::SettingsPlaces places{QStringLiteral("C:/Users/anna/AppData/Roaming"),
+                                        program.path()};
+  EXPECT_EQ(platform::settingsFilePath(places),
+            QStringLiteral("C:/Users/anna/AppData/Roaming/Tintra/Tintra.ini"));
+  QFile marker(program.filePath(platform::kPortableMarker));
+  ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
+  marker.close();
+  EXPECT_EQ(platform::settingsFilePath(places), program.filePath(QStringLiteral("Tintra.ini")));
+  EXPECT_EQ(platform::settingsFilePath({{}, program.path()}),
+            program.filePath(QStringLiteral("Tintra.ini")));
+  EXPECT_EQ(platform::settingsFilePath({}), QString()) << "no folder at all";
+}
+
 #ifdef Q_OS_WIN
-TEST(SettingsStoreLocation, IsTintraInTheRoamingAppDataFolder) {
-  EXPECT_EQ(QDir::fromNativeSeparators(platform::SettingsStore::defaultFilePath()),
-            QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) +
-                QStringLiteral("/Tintra/Tintra.ini"));
+TEST(SettingsLocation, IsTheRoamingAppDataFolderOrBesideTheProgram) {
+  const platform::SettingsPlaces places = platform::QtPlatform::settingsPlaces();
+  EXPECT_EQ(places.userFolder, QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")));
+  EXPECT_EQ(places.programFolder, QCoreApplication::applicationDirPath());
 }
 #else
-TEST(SettingsStoreLocation, FollowsXdgConfigHomeElseDotConfig) {
+TEST(SettingsLocation, FollowsXdgConfigHomeElseDotConfig) {
   const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
   const QByteArray savedHome = qgetenv("HOME");
   QTemporaryDir home;
   qputenv("HOME", QFile::encodeName(home.path()));
 
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("xdg"))));
-  EXPECT_EQ(platform::SettingsStore::defaultFilePath(),
+  EXPECT_EQ(platform::settingsFilePath(platform::QtPlatform::settingsPlaces()),
             home.filePath(QStringLiteral("xdg/Tintra/Tintra.ini")));
-  EXPECT_EQ(platform::SettingsStore().filePath(), platform::SettingsStore::defaultFilePath());
 
   qunsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(platform::SettingsStore::defaultFilePath(),
+  EXPECT_EQ(platform::settingsFilePath(platform::QtPlatform::settingsPlaces()),
             home.filePath(QStringLiteral(".config/Tintra/Tintra.ini")));
 
   qputenv("HOME", savedHome);
