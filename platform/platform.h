@@ -97,6 +97,27 @@ class Platform {
   // stays as it was.
   virtual WriteResult writeFile(const QString& path, const QByteArray& bytes) = 0;
 
+  // What the system says of the machine. The program decides from these where
+  // things are (the settings file, the drive list, the help files, the
+  // name.cfg path) in plain code, which the tests drive with the answers of
+  // either system.
+  //
+  // Whether file names are Windows': drive letters, "\" between folders, and
+  // letter case ignored when two are compared.
+  [[nodiscard]] virtual bool windowsFileNames() const = 0;
+  // Windows' drives, every letter in use, ready or not ("C:/", "D:/"); none
+  // elsewhere.
+  [[nodiscard]] virtual QStringList windowsDrives() const = 0;
+  // The user's folder for program settings: Windows' roaming application
+  // data folder, elsewhere ~/.config or $XDG_CONFIG_HOME; empty when the
+  // system names none.
+  [[nodiscard]] virtual QString userSettingsFolder() const = 0;
+  // The folder that holds the program file.
+  [[nodiscard]] virtual QString programFolder() const = 0;
+  // Steam's folder as Windows' registry holds it ("SteamPath", in any case
+  // and with forward slashes); empty when Steam is not installed.
+  [[nodiscard]] virtual QString steamPath() const = 0;
+
   // The program's version: 1, 2, 2 for this release.
   [[nodiscard]] virtual Version version() const = 0;
 

@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
@@ -60,26 +63,7 @@ int answerFor(int button) {
 
 }  // namespace
 
-// A Windows program may be portable (run from an unpacked zip); an installed
-// Linux program is not.
-SettingsPlaces QtPlatform::settingsPlaces() {
-#ifdef Q_OS_WIN
-  // The roaming folder: Qt's AppDataLocation is that folder with the
-  // organisation's and the program's names added.
-  QString roaming = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  for (const QString& name :
-       {QCoreApplication::applicationName(), QCoreApplication::organizationName()}) {
-    if (!name.isEmpty() && roaming.endsWith(u'/' + name)) {
-      roaming.chop(name.size() + 1);
-    }
-  }
-  return {roaming, QCoreApplication::applicationDirPath()};
-#else
-  return {QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation), {}};
-#endif
-}
-
-QtPlatform::QtPlatform() : store_(settingsFilePath(settingsPlaces())) {}
+QtPlatform::QtPlatform() : store_(settingsFilePath(settingsPlacesOf(*this))) {}
 
 QString QtPlatform::getSetting(const QString& section, const QString& key,
                                const QString& defaultValue) {
@@ -179,6 +163,56 @@ void QtPlatform::setBusyPointer(bool busy) {
 
 WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes) {
   return replaceFileAtomically(path, bytes);
+}
+
+// What Windows says is asked of Windows alone; elsewhere these have no answer.
+bool QtPlatform::windowsFileNames() const {
+#ifdef Q_OS_WIN
+  return true;
+#else
+  return false;
+#endif
+}
+
+QStringList QtPlatform::windowsDrives() const {
+  QStringList drives;
+#ifdef Q_OS_WIN
+  for (const QFileInfo& drive : QDir::drives()) {
+    drives << drive.absoluteFilePath();
+  }
+#endif
+  return drives;
+}
+
+QString QtPlatform::userSettingsFolder() const {
+#ifdef Q_OS_WIN
+  // Qt's AppDataLocation is the roaming folder with the organisation's and
+  // the program's names added.
+  QString roaming = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  for (const QString& name :
+       {QCoreApplication::applicationName(), QCoreApplication::organizationName()}) {
+    if (!name.isEmpty() && roaming.endsWith(u'/' + name)) {
+      roaming.chop(name.size() + 1);
+    }
+  }
+  return roaming;
+#else
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+#endif
+}
+
+QString QtPlatform::programFolder() const {
+  return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::steamPath() const {
+#ifdef Q_OS_WIN
+  const QSettings steam(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
+                        QSettings::NativeFormat);
+  return steam.value(QStringLiteral("SteamPath")).toString();
+#else
+  return {};
+#endif
 }
 
 Version QtPlatform::version() const {

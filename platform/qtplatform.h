@@ -5,7 +5,6 @@
 #pragma once
 
 #include "platform/platform.h"
-#include "platform/settingslocation.h"
 #include "platform/settingsstore.h"
 
 namespace platform {
@@ -22,8 +21,6 @@ class QtPlatform : public Platform {
                      const QString& defaultValue) override;
   bool saveSetting(const QString& section, const QString& key, const QString& value) override;
   [[nodiscard]] std::optional<UnwrittenSettings> unwrittenSettings() const override;
-  // Where this machine keeps program settings.
-  [[nodiscard]] static SettingsPlaces settingsPlaces();
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;
@@ -32,6 +29,11 @@ class QtPlatform : public Platform {
   [[nodiscard]] int lastPlatformError() const override { return lastError_; }
   void setBusyPointer(bool busy) override;
   WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
+  [[nodiscard]] bool windowsFileNames() const override;
+  [[nodiscard]] QStringList windowsDrives() const override;
+  [[nodiscard]] QString userSettingsFolder() const override;
+  [[nodiscard]] QString programFolder() const override;
+  [[nodiscard]] QString steamPath() const override;
   [[nodiscard]] Version version() const override;
   void showWindow(QWidget* window) override;
   void unloadWindow(QWidget* window) override;

@@ -7,7 +7,14 @@
 #include <QDir>
 #include <QFileInfo>
 
+#include "platform/platform.h"
+
 namespace platform {
+
+SettingsPlaces settingsPlacesOf(const Platform& platform) {
+  return {platform.userSettingsFolder(),
+          platform.windowsFileNames() ? platform.programFolder() : QString()};
+}
 
 QString settingsFilePath(const SettingsPlaces& places) {
   if (!places.programFolder.isEmpty() &&

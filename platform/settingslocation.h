@@ -23,6 +23,12 @@ struct SettingsPlaces {
   QString programFolder;
 };
 
+class Platform;
+
+// What the platform says of the places: a Windows program may be portable
+// (run from an unpacked zip), an installed Linux program is not.
+[[nodiscard]] SettingsPlaces settingsPlacesOf(const Platform& platform);
+
 // <programFolder>/Tintra.ini when the marker is there, else
 // <userFolder>/Tintra/Tintra.ini; empty when there is no place for the file.
 // settingsFilePath({"/home/anna/.config", {}}) == "/home/anna/.config/Tintra/Tintra.ini"

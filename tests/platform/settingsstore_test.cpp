@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "fakeplatform.h"
 #include "permissionchecks.h"
 #include "platform/qtplatform.h"
 #include "platform/settingslocation.h"
@@ -205,47 +206,55 @@ TEST_F(SettingsStoreTest, WithoutAFileChangesLastForTheRun) {
   EXPECT_TRUE(store.hasWaitingChanges());
 }
 
-TEST(SettingsLocation, APortableCopyKeepsItsSettingsBesideItself) {
+// Decided from what the platform says: a Windows copy with the marker beside
+// it is portable, an installed Linux program never is.
+TEST(SettingsLocation, APortableWindowsCopyKeepsItsSettingsBesideItself) {
   QTemporaryDir program;
-  const platform::SettingsPlaces places{QStringLiteral("C:/Users/anna/AppData/Roaming"),
-                                        program.path()};
-  EXPECT_EQ(platform::settingsFilePath(places),
-            QStringLiteral("C:/Users/anna/AppData/Roaming/Tintra/Tintra.ini"));
+  testing_support::FakePlatform windows;
+  windows.windows = true;
+  windows.userFolder = QStringLiteral("C:/Users/anna/AppData/Roaming");
+  windows.programDir = program.path();
+  testing_support::FakePlatform linux = windows;
+  linux.windows = false;
+  const auto fileOf = [](const testing_support::FakePlatform& platform) {
+    return platform::settingsFilePath(platform::settingsPlacesOf(platform));
+  };
+  const QString roaming = QStringLiteral("C:/Users/anna/AppData/Roaming/Tintra/Tintra.ini");
+  EXPECT_EQ(fileOf(windows), roaming);
   QFile marker(program.filePath(platform::kPortableMarker));
   ASSERT_TRUE(marker.open(QIODevice::WriteOnly));
   marker.close();
-  EXPECT_EQ(platform::settingsFilePath(places), program.filePath(QStringLiteral("Tintra.ini")));
-  EXPECT_EQ(platform::settingsFilePath({{}, program.path()}),
-            program.filePath(QStringLiteral("Tintra.ini")));
-  EXPECT_EQ(platform::settingsFilePath({}), QString()) << "no folder at all";
+  EXPECT_EQ(fileOf(windows), program.filePath(QStringLiteral("Tintra.ini")));
+  EXPECT_EQ(fileOf(linux), roaming);
+  windows.userFolder.clear();
+  linux.userFolder.clear();
+  EXPECT_EQ(fileOf(windows), program.filePath(QStringLiteral("Tintra.ini")));
+  EXPECT_EQ(fileOf(linux), QString()) << "no folder at all";
 }
 
-#ifdef Q_OS_WIN
-TEST(SettingsLocation, IsTheRoamingAppDataFolderOrBesideTheProgram) {
-  const platform::SettingsPlaces places = platform::QtPlatform::settingsPlaces();
-  EXPECT_EQ(places.userFolder, QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")));
-  EXPECT_EQ(places.programFolder, QCoreApplication::applicationDirPath());
-}
-#else
-TEST(SettingsLocation, FollowsXdgConfigHomeElseDotConfig) {
+// What the real platform says on the system the tests run on.
+TEST(SettingsLocation, IsTheRoamingFolderOnWindowsAndXdgConfigHomeElseDotConfig) {
+  const platform::QtPlatform system;
+  if (system.windowsFileNames()) {
+    EXPECT_EQ(system.userSettingsFolder(),
+              QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")));
+    EXPECT_EQ(system.programFolder(), QCoreApplication::applicationDirPath());
+    return;
+  }
   const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
   const QByteArray savedHome = qgetenv("HOME");
   QTemporaryDir home;
   qputenv("HOME", QFile::encodeName(home.path()));
-
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("xdg"))));
-  EXPECT_EQ(platform::settingsFilePath(platform::QtPlatform::settingsPlaces()),
+  EXPECT_EQ(platform::settingsFilePath(platform::settingsPlacesOf(system)),
             home.filePath(QStringLiteral("xdg/Tintra/Tintra.ini")));
-
   qunsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(platform::settingsFilePath(platform::QtPlatform::settingsPlaces()),
+  EXPECT_EQ(platform::settingsFilePath(platform::settingsPlacesOf(system)),
             home.filePath(QStringLiteral(".config/Tintra/Tintra.ini")));
-
   qputenv("HOME", savedHome);
   if (!savedXdg.isNull()) {
     qputenv("XDG_CONFIG_HOME", savedXdg);
   }
 }
-#endif
 
 }  // namespace
