@@ -60,10 +60,16 @@ class DriveList {
   [[nodiscard]] QList<Drive> take() { return std::move(drives_); }
 
  private:
+  [[nodiscard]] QString keyOf(const QString& folder) const {
+    if (windows_) {
+      return windowsFolderKey(folder);
+    }
+    const QString canonical = QFileInfo(folder).canonicalFilePath();
+    return canonical.isEmpty() ? folder : canonical;
+  }
+
   bool markSeen(const QString& folder) {
-    const QString canonical = windows_ ? QString() : QFileInfo(folder).canonicalFilePath();
-    const QString key =
-        windows_ ? windowsFolderKey(folder) : (canonical.isEmpty() ? folder : canonical);
+    const QString key = keyOf(folder);
     if (seen_.contains(key)) {
       return false;
     }
@@ -81,9 +87,7 @@ class DriveList {
 
   QString home_;
   bool windows_ = false;
-  std::function<bool(const QString&)> canList_ = [](const QString& folder) {
-    return !unreadableReason(folder);
-  };
+  std::function<bool(const QString&)> canList_ = diskFolders().canList;
   QList<Drive> drives_;
   QSet<QString> seen_;
   QSet<QString> labels_;
