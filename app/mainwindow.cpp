@@ -17,6 +17,7 @@
 #include "app/codeentry.h"
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
+#include "settings/quit.h"
 #include "settings/startup.h"
 #include "ui/accessiblenames.h"
 #include "ui/fonts.h"
@@ -36,6 +37,10 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
   connect(pureCode_, &QLineEdit::textChanged, this, [this] { pureCode_Change(); });
   connect(pureCode_, &NameBox::colorLettersChosen, this,
           [this](LetterPattern pattern) { colorLetters_Click(pattern); });
+  // Closing the windows through their frames ends the program without the
+  // quit sequence, but a loss of settings is still told.
+  connect(qApp, &QGuiApplication::lastWindowClosed, this,
+          [this] { settings::tellUnwrittenSettings(platform_); });
   Form_Load();
 }
 

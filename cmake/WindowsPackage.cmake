@@ -16,8 +16,10 @@ set(CPACK_PACKAGE_FILE_NAME Tintra-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tintra)
 set(CPACK_PACKAGE_EXECUTABLES tintra "Veldmark Name Colorizer")
 set(CPACK_STRIP_FILES ON)
-# The installer's file name differs from the zip's.
+# The installer's file name differs from the zip's, and only the zip holds
+# the portable marker.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/WindowsPackageNames.cmake)
+set(CPACK_TINTRA_PORTABLE_DIR ${PROJECT_SOURCE_DIR}/data/portable)
 
 # NSIS makes a 32-bit installer unless told otherwise, and that does not run
 # where Windows (or Wine) is 64-bit only.

@@ -26,18 +26,11 @@ QStringList orderDrives(const QStringList& roots) {
 
 QStringList mountedDrives() {
   QStringList roots;
-#ifdef Q_OS_WIN
-  // Every drive letter in use, ready or not, as Windows lists them.
-  for (const QFileInfo& drive : QDir::drives()) {
-    roots << drive.absoluteFilePath();
-  }
-#else
   for (const QStorageInfo& volume : QStorageInfo::mountedVolumes()) {
     if (volume.isValid()) {
       roots << volume.rootPath();
     }
   }
-#endif
   if (roots.isEmpty()) {
     roots << QDir::rootPath();
   }

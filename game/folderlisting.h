@@ -18,7 +18,8 @@ inline const QString kGameExecutable = QStringLiteral("VELDMARKMP.EXE");
 
 // The given roots without repeats, "/" first, the rest in order.
 [[nodiscard]] QStringList orderDrives(const QStringList& roots);
-// The roots of the mounted file systems (on Windows the drives), ordered as above.
+// The roots of the mounted file systems, ordered as above (Windows' drives
+// come from the platform).
 [[nodiscard]] QStringList mountedDrives();
 
 // The drive (one of drives) that holds path: the longest root it lies under.

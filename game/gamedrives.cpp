@@ -7,11 +7,12 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QSet>
-#include <QSettings>
 #include <algorithm>
 
 #include "game/folderlisting.h"
 #include "game/libraryfolders.h"
+#include "game/windowspaths.h"
+#include "platform/platform.h"
 
 namespace game {
 namespace {
@@ -19,22 +20,27 @@ namespace {
 // More prefixes than this in one folder are not looked at.
 constexpr qsizetype kMaxPrefixesPerFolder = 256;
 
-// The drive list being built: each folder once, by its canonical path, and
-// each label once.
+// The drive list being built: each folder once, and each label once. On
+// Linux a folder is known by its canonical path; on Windows as Windows
+// compares paths, whatever their letter case and separators.
 class DriveList {
  public:
+  // Linux: folders under home are shown from "~".
   explicit DriveList(QString home) : home_(std::move(home)) {}
+  // Windows: canList says which folders exist and can be listed.
+  explicit DriveList(std::function<bool(const QString&)> canList)
+      : windows_(true), canList_(std::move(canList)) {}
 
   // Always listed, readable or not, as the mounted file systems always were.
   void addMounted(const QString& root) {
     if (markSeen(root)) {
-      append(QDir::toNativeSeparators(root), root);
+      append(shown(root), root);
     }
   }
 
   // Listed when the folder exists, can be read and is not listed yet.
   bool add(const QString& label, const QString& folder) {
-    if (unreadableReason(folder) || !markSeen(folder)) {
+    if (!canList_(folder) || !markSeen(folder)) {
       return false;
     }
     append(label, folder);
@@ -43,6 +49,9 @@ class DriveList {
 
   // The folder as labels show it: from "~" when under the home folder.
   [[nodiscard]] QString shown(const QString& folder) const {
+    if (windows_) {
+      return windowsShown(folder);
+    }
     const bool under = !home_.isEmpty() && home_ != QDir::rootPath() &&
                        (folder == home_ || folder.startsWith(home_ + QLatin1Char('/')));
     return QDir::toNativeSeparators(under ? QLatin1Char('~') + folder.mid(home_.size()) : folder);
@@ -51,9 +60,16 @@ class DriveList {
   [[nodiscard]] QList<Drive> take() { return std::move(drives_); }
 
  private:
-  bool markSeen(const QString& folder) {
+  [[nodiscard]] QString keyOf(const QString& folder) const {
+    if (windows_) {
+      return windowsFolderKey(folder);
+    }
     const QString canonical = QFileInfo(folder).canonicalFilePath();
-    const QString key = canonical.isEmpty() ? folder : canonical;
+    return canonical.isEmpty() ? folder : canonical;
+  }
+
+  bool markSeen(const QString& folder) {
+    const QString key = keyOf(folder);
     if (seen_.contains(key)) {
       return false;
     }
@@ -70,6 +86,8 @@ class DriveList {
   }
 
   QString home_;
+  bool windows_ = false;
+  std::function<bool(const QString&)> canList_ = diskFolders().canList;
   QList<Drive> drives_;
   QSet<QString> seen_;
   QSet<QString> labels_;
@@ -219,28 +237,32 @@ QList<Drive> gameDrives(const QString& home, const QProcessEnvironment& environm
   return list.take();
 }
 
-QList<Drive> windowsGameDrives(const QStringList& drives, const QString& steamPath) {
-  DriveList list({});
+FolderLookup diskFolders() {
+  return {[](const QString& folder) { return !unreadableReason(folder); }, readSteamLibraryPaths};
+}
+
+QList<Drive> windowsGameDrives(const QStringList& drives, const QString& steamPath,
+                               const FolderLookup& folders) {
+  DriveList list(folders.canList);
   for (const QString& root : drives) {
     list.addMounted(root);
   }
-  if (!steamPath.isEmpty()) {
-    for (const QString& library : steamLibraries({folderPath(steamPath)})) {
-      addSteamLibrary(list, library);
+  const QString steam = windowsFolder(steamPath);
+  if (!steam.isEmpty() && folders.canList(steam)) {
+    // Steam's list names its own folder first, as it is spelt on the disk;
+    // the registry's spelling is all lower case.
+    for (const QString& library : folders.steamLibraries(steam) + QStringList{steam}) {
+      addSteamLibrary(list, windowsFolder(library));
     }
   }
   return list.take();
 }
 
-QList<Drive> machineGameDrives() {
-#ifdef Q_OS_WIN
-  // Steam keeps its folder in the registry, written with forward slashes.
-  const QSettings steam(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
-                        QSettings::NativeFormat);
-  return windowsGameDrives(mountedDrives(), steam.value(QStringLiteral("SteamPath")).toString());
-#else
+QList<Drive> browseDrives(const platform::Platform& platform) {
+  if (platform.windowsFileNames()) {
+    return windowsGameDrives(platform.windowsDrives(), platform.steamPath());
+  }
   return gameDrives(QDir::homePath(), QProcessEnvironment::systemEnvironment());
-#endif
 }
 
 }  // namespace game

@@ -29,6 +29,11 @@
 #include <QList>
 #include <QProcessEnvironment>
 #include <QString>
+#include <functional>
+
+namespace platform {
+class Platform;
+}
 
 namespace game {
 
@@ -46,15 +51,30 @@ struct Drive {
 // libraryfolders.vdf per Steam installation; nothing is searched recursively.
 [[nodiscard]] QList<Drive> gameDrives(const QString& home, const QProcessEnvironment& environment);
 
+// What the Windows drive list asks of the folders, so that a test can answer
+// as a Windows disk would.
+struct FolderLookup {
+  // Whether the folder exists and can be listed.
+  std::function<bool(const QString& folder)> canList;
+  // The libraries a Steam folder's steamapps\libraryfolders.vdf names.
+  std::function<QStringList(const QString& steamFolder)> steamLibraries;
+};
+// The disk's own answers.
+[[nodiscard]] FolderLookup diskFolders();
+
 // On Windows the drives come first, as Windows names them ("C:\"), then each
 // Steam library of the installation in steamPath (Steam's own folder and those
 // its steamapps\libraryfolders.vdf lists) with its steamapps\common:
 //   "Steam library (C:\Program Files (x86)\Steam)", "Steam games (...)".
-[[nodiscard]] QList<Drive> windowsGameDrives(const QStringList& drives, const QString& steamPath);
+// Folders are compared as Windows compares them, so a library spelt in
+// another letter case or with other separators is listed once.
+[[nodiscard]] QList<Drive> windowsGameDrives(const QStringList& drives, const QString& steamPath,
+                                             const FolderLookup& folders = diskFolders());
 
-// The drive list of this machine: windowsGameDrives on Windows, with Steam's
-// folder from the registry, gameDrives for the user's home elsewhere.
-[[nodiscard]] QList<Drive> machineGameDrives();
+// The drive list of the machine the platform describes: windowsGameDrives on
+// Windows, with Steam's folder from the registry, gameDrives for the user's
+// home elsewhere.
+[[nodiscard]] QList<Drive> browseDrives(const platform::Platform& platform);
 
 // The order in which a folder's prefixes are looked at: names of digits alone
 // (Steam's app ids) first, by their value (480 before 2357570), then the other

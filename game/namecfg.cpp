@@ -35,26 +35,30 @@ QString unwritableMessage(const Encoded& content) {
 }
 
 QString failureMessage(const QString& path, const QString& reason) {
-  return QStringLiteral("The name.cfg file could not be written to %1.\n\n%2")
-      .arg(QDir::toNativeSeparators(path), reason);
+  return QStringLiteral("The name.cfg file could not be written to %1.\n\n%2").arg(path, reason);
+}
+
+QChar separator(bool windows) {
+  return windows ? u'\\' : u'/';
+}
+
+// What follows the game folder: "\main\scripts" on Windows.
+QString scriptsFolderTail(bool windows) {
+  const QChar between = separator(windows);
+  return between + QStringLiteral("main") + between + QStringLiteral("scripts");
 }
 
 }  // namespace
 
-QString nameCfgPath(const QString& gameLocation) {
-#ifdef Q_OS_WIN
-  return gameLocation + QStringLiteral("\\main\\scripts\\name.cfg");
-#else
-  return gameLocation + QStringLiteral("/main/scripts/name.cfg");
-#endif
+QString nameCfgPath(const QString& gameLocation, bool windows) {
+  return gameLocation + scriptsFolderTail(windows) + separator(windows) +
+         QStringLiteral("name.cfg");
 }
 
-QString replaceQuestion(const QString& gameLocation) {
-  const QString separator = QDir::separator();
+QString replaceQuestion(const QString& gameLocation, bool windows) {
   return QStringLiteral("This will replace any name.cfg file that already exsists in your ") +
-         QDir::toNativeSeparators(settings::trimSpaces(gameLocation)) + separator +
-         QStringLiteral("main") + separator +
-         QStringLiteral("scripts folder. Do you wish to continue?");
+         settings::trimSpaces(gameLocation) + scriptsFolderTail(windows) +
+         QStringLiteral(" folder. Do you wish to continue?");
 }
 
 Encoded nameCfgContent(const QString& pureCode) {
@@ -77,12 +81,12 @@ bool makeNameCfg(platform::Platform& platform, const settings::GlobalVars& globa
     return false;
   }
   const int answer = platform.messageBox(
-      replaceQuestion(globals.gameLocation),
+      replaceQuestion(globals.gameLocation, platform.windowsFileNames()),
       platform::style::kYesNo + platform::style::kInformationIcon, kNameCfgTitle);
   if (answer != platform::answer::kYes) {
     return false;
   }
-  const QString path = nameCfgPath(globals.gameLocation);
+  const QString path = nameCfgPath(globals.gameLocation, platform.windowsFileNames());
   const platform::WriteResult result = platform.writeFile(path, content.bytes);
   if (!result.ok) {
     tell(platform, failureMessage(path, result.error), platform::style::kStopIcon);

@@ -15,15 +15,17 @@ namespace game {
 
 inline const QString kNameCfgTitle = QStringLiteral("Make name.cfg");
 
-// The file's path: the game folder as stored, then the separator and
-// main/scripts/name.cfg. A folder stored with its trailing separator (a
-// root) gives a doubled separator, which the file system takes as one.
-// nameCfgPath("/games/veldmark") == "/games/veldmark/main/scripts/name.cfg" on Linux.
-[[nodiscard]] QString nameCfgPath(const QString& gameLocation);
+// The file's path: the game folder as stored, then main/scripts/name.cfg
+// joined with the system's separator ("\" with Windows file names). A folder
+// stored with its trailing separator (a root) gives a doubled separator,
+// which the file system takes as one.
+// nameCfgPath("/games/veldmark", false) == "/games/veldmark/main/scripts/name.cfg"
+// nameCfgPath("C:\\Veldmark", true) == "C:\\Veldmark\\main\\scripts\\name.cfg"
+[[nodiscard]] QString nameCfgPath(const QString& gameLocation, bool windows);
 
-// The question asked before the file is replaced; it shows the folder with
-// the platform's separators.
-[[nodiscard]] QString replaceQuestion(const QString& gameLocation);
+// The question asked before the file is replaced; it shows the folder as
+// stored, and its main/scripts folder joined in the same way.
+[[nodiscard]] QString replaceQuestion(const QString& gameLocation, bool windows);
 
 // The file's bytes in Windows-1252: "Name ", the name trimmed of spaces, CR LF.
 [[nodiscard]] Encoded nameCfgContent(const QString& pureCode);

@@ -8,6 +8,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <optional>
 
 class QWidget;
 
@@ -41,6 +42,11 @@ struct Version {
   friend bool operator==(const Version&, const Version&) = default;
 };
 
+struct UnwrittenSettings {
+  QString filePath;  // empty when there is no place for the file at all
+  QString reason;
+};
+
 struct WriteResult {
   bool ok = false;
   QString error;  // why it failed, for the user; empty on success
@@ -54,11 +60,14 @@ class Platform {
   // Returns the stored text, or defaultValue when the key is absent.
   [[nodiscard]] virtual QString getSetting(const QString& section, const QString& key,
                                            const QString& defaultValue) = 0;
-  // Keeps the value for the rest of the run and writes it to the settings
-  // file at once (it reaches the disk before this returns), together with
-  // every earlier change of the run. Returns false when the file could not
-  // be written; the value is kept all the same.
+  // Writes the value to the settings file at once (it reaches the disk before
+  // this returns), with every earlier change that could not be written yet.
+  // Returns false when the file could not be written; the value is kept for
+  // the rest of the run all the same.
   virtual bool saveSetting(const QString& section, const QString& key, const QString& value) = 0;
+  // The changes that could not be written so far: the file and why the last
+  // write failed; nullopt when every change is on disk.
+  [[nodiscard]] virtual std::optional<UnwrittenSettings> unwrittenSettings() const = 0;
 
   // A modal message box; style is a button set plus an icon (see style::).
   // An empty title shows kApplicationTitle. Returns the button (see answer::).
@@ -87,6 +96,27 @@ class Platform {
   // Replaces the file with these bytes atomically: on any failure the old file
   // stays as it was.
   virtual WriteResult writeFile(const QString& path, const QByteArray& bytes) = 0;
+
+  // What the system says of the machine. The program decides from these where
+  // things are (the settings file, the drive list, the help files, the
+  // name.cfg path) in plain code, which the tests drive with the answers of
+  // either system.
+  //
+  // Whether file names are Windows': drive letters, "\" between folders, and
+  // letter case ignored when two are compared.
+  [[nodiscard]] virtual bool windowsFileNames() const = 0;
+  // Windows' drives, every letter in use, ready or not ("C:/", "D:/"); none
+  // elsewhere.
+  [[nodiscard]] virtual QStringList windowsDrives() const = 0;
+  // The user's folder for program settings: Windows' roaming application
+  // data folder, elsewhere ~/.config or $XDG_CONFIG_HOME; empty when the
+  // system names none.
+  [[nodiscard]] virtual QString userSettingsFolder() const = 0;
+  // The folder that holds the program file.
+  [[nodiscard]] virtual QString programFolder() const = 0;
+  // Steam's folder as Windows' registry holds it ("SteamPath", in any case
+  // and with forward slashes); empty when Steam is not installed.
+  [[nodiscard]] virtual QString steamPath() const = 0;
 
   // The program's version: 1, 2, 2 for this release.
   [[nodiscard]] virtual Version version() const = 0;

@@ -7,8 +7,11 @@
 #include <QApplication>
 #include <QClipboard>
 #include <QDesktopServices>
+#include <QDir>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QProcess>
+#include <QSettings>
 #include <QStandardPaths>
 #include <QUrl>
 #include <QWidget>
@@ -17,6 +20,7 @@
 #include "platform/clipboardkeeper.h"
 #include "platform/filewriter.h"
 #include "platform/keyinjection.h"
+#include "platform/settingslocation.h"
 #include "platform/version.h"
 
 namespace platform {
@@ -59,6 +63,8 @@ int answerFor(int button) {
 
 }  // namespace
 
+QtPlatform::QtPlatform() : store_(settingsFilePath(settingsPlacesOf(*this))) {}
+
 QString QtPlatform::getSetting(const QString& section, const QString& key,
                                const QString& defaultValue) {
   return store_.get(section, key, defaultValue);
@@ -66,6 +72,13 @@ QString QtPlatform::getSetting(const QString& section, const QString& key,
 
 bool QtPlatform::saveSetting(const QString& section, const QString& key, const QString& value) {
   return store_.save(section, key, value);
+}
+
+std::optional<UnwrittenSettings> QtPlatform::unwrittenSettings() const {
+  if (!store_.hasWaitingChanges()) {
+    return std::nullopt;
+  }
+  return UnwrittenSettings{store_.filePath(), store_.lastError()};
 }
 
 int QtPlatform::messageBox(const QString& prompt, int style, const QString& title) {
@@ -150,6 +163,56 @@ void QtPlatform::setBusyPointer(bool busy) {
 
 WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes) {
   return replaceFileAtomically(path, bytes);
+}
+
+// What Windows says is asked of Windows alone; elsewhere these have no answer.
+bool QtPlatform::windowsFileNames() const {
+#ifdef Q_OS_WIN
+  return true;
+#else
+  return false;
+#endif
+}
+
+QStringList QtPlatform::windowsDrives() const {
+  QStringList drives;
+#ifdef Q_OS_WIN
+  for (const QFileInfo& drive : QDir::drives()) {
+    drives << drive.absoluteFilePath();
+  }
+#endif
+  return drives;
+}
+
+QString QtPlatform::userSettingsFolder() const {
+#ifdef Q_OS_WIN
+  // Qt's AppDataLocation is the roaming folder with the organisation's and
+  // the program's names added.
+  QString roaming = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  for (const QString& name :
+       {QCoreApplication::applicationName(), QCoreApplication::organizationName()}) {
+    if (!name.isEmpty() && roaming.endsWith(u'/' + name)) {
+      roaming.chop(name.size() + 1);
+    }
+  }
+  return roaming;
+#else
+  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation);
+#endif
+}
+
+QString QtPlatform::programFolder() const {
+  return QCoreApplication::applicationDirPath();
+}
+
+QString QtPlatform::steamPath() const {
+#ifdef Q_OS_WIN
+  const QSettings steam(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"),
+                        QSettings::NativeFormat);
+  return steam.value(QStringLiteral("SteamPath")).toString();
+#else
+  return {};
+#endif
 }
 
 Version QtPlatform::version() const {

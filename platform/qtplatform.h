@@ -13,12 +13,14 @@ namespace platform {
 // QDesktopServices, the override cursor and QSaveFile.
 class QtPlatform : public Platform {
  public:
-  QtPlatform() = default;
+  // With the user's settings file (see settingslocation.h).
+  QtPlatform();
   explicit QtPlatform(SettingsStore store) : store_(std::move(store)) {}
 
   QString getSetting(const QString& section, const QString& key,
                      const QString& defaultValue) override;
   bool saveSetting(const QString& section, const QString& key, const QString& value) override;
+  [[nodiscard]] std::optional<UnwrittenSettings> unwrittenSettings() const override;
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;
@@ -27,6 +29,11 @@ class QtPlatform : public Platform {
   [[nodiscard]] int lastPlatformError() const override { return lastError_; }
   void setBusyPointer(bool busy) override;
   WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
+  [[nodiscard]] bool windowsFileNames() const override;
+  [[nodiscard]] QStringList windowsDrives() const override;
+  [[nodiscard]] QString userSettingsFolder() const override;
+  [[nodiscard]] QString programFolder() const override;
+  [[nodiscard]] QString steamPath() const override;
   [[nodiscard]] Version version() const override;
   void showWindow(QWidget* window) override;
   void unloadWindow(QWidget* window) override;

@@ -8,12 +8,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QStandardPaths>
 #include <optional>
-
-#ifdef Q_OS_WIN
-#include <shlobj.h>
-#endif
 
 #include "platform/filewriter.h"
 #include "platform/iniformat.h"
@@ -21,70 +16,99 @@
 namespace platform {
 namespace {
 
-// The file's entries: none when it is missing; nullopt when it is there but
-// cannot be read, so that it is not overwritten with less than it holds.
-std::optional<QSettings::SettingsMap> readEntries(const QString& path) {
+QString fullKey(const QString& section, const QString& key) {
+  return section + u'/' + key;
+}
+
+// The file's entries: none when it is missing; nullopt, with the reason, when
+// it is there but cannot be read, so that it is not overwritten with less
+// than it holds.
+std::optional<QSettings::SettingsMap> readEntries(const QString& path, QString& error) {
   QSettings::SettingsMap entries;
   QFile file(path);
   if (file.open(QIODevice::ReadOnly)) {
     readPlainIni(file, entries);
   } else if (QFileInfo::exists(path)) {
+    error = file.errorString();
     return std::nullopt;
   }
   return entries;
 }
 
-bool writeEntries(const QString& path, const QSettings::SettingsMap& entries) {
+WriteResult writeEntries(const QString& path, const QSettings::SettingsMap& entries) {
   QBuffer buffer;
   buffer.open(QIODevice::WriteOnly);
-  return writePlainIni(buffer, entries) && QDir().mkpath(QFileInfo(path).absolutePath()) &&
-         replaceFileAtomically(path, buffer.data()).ok;
+  writePlainIni(buffer, entries);
+  // A folder that cannot be made is reported by the write.
+  QDir().mkpath(QFileInfo(path).absolutePath());
+  return replaceFileAtomically(path, buffer.data());
 }
 
 }  // namespace
 
-SettingsStore::SettingsStore() : SettingsStore(defaultFilePath()) {}
+SettingsStore::SettingsStore(QString filePath) : filePath_(std::move(filePath)) {
+  rereadIfChanged();
+}
 
-SettingsStore::SettingsStore(QString filePath)
-    : filePath_(std::move(filePath)),
-      entries_(readEntries(filePath_).value_or(QSettings::SettingsMap())) {}
-
-QString SettingsStore::defaultFilePath() {
-#ifdef Q_OS_WIN
-  // %APPDATA%\Tintra\Tintra.ini: Windows programs keep their settings in the
-  // user's roaming folder, which Qt's generic config location is not. (A
-  // QSettings asked for its INI path would read the file into Qt's cache in
-  // Qt's own format, which the plain format then finds instead.)
-  PWSTR roaming = nullptr;
-  QString folder;
-  if (SUCCEEDED(
-          SHGetKnownFolderPath(FOLDERID_RoamingAppData, KF_FLAG_DEFAULT, nullptr, &roaming))) {
-    folder = QDir::fromNativeSeparators(QString::fromWCharArray(roaming));
+SettingsStore::FileStamp SettingsStore::stampNow() const {
+  const QFileInfo info(filePath_);
+  if (!info.exists()) {
+    return {};
   }
-  CoTaskMemFree(roaming);
-  return folder + QStringLiteral("/Tintra/Tintra.ini");
-#else
-  return QStandardPaths::writableLocation(QStandardPaths::GenericConfigLocation) +
-         QStringLiteral("/Tintra/Tintra.ini");
-#endif
+  return {true, info.size(), info.lastModified()};
+}
+
+void SettingsStore::rereadIfChanged() {
+  if (filePath_.isEmpty()) {
+    return;
+  }
+  const FileStamp stamp = stampNow();
+  if (stamp == readStamp_) {
+    return;
+  }
+  QString error;
+  if (std::optional<QSettings::SettingsMap> entries = readEntries(filePath_, error)) {
+    read_ = std::move(*entries);
+    readStamp_ = stamp;
+  }
 }
 
 QString SettingsStore::get(const QString& section, const QString& key,
-                           const QString& defaultValue) const {
-  const auto found = entries_.constFind(section + u'/' + key);
-  return found != entries_.cend() ? found->toString() : defaultValue;
+                           const QString& defaultValue) {
+  const QString name = fullKey(section, key);
+  if (const auto waiting = waiting_.constFind(name); waiting != waiting_.cend()) {
+    return waiting->toString();
+  }
+  rereadIfChanged();
+  const auto found = read_.constFind(name);
+  return found != read_.cend() ? found->toString() : defaultValue;
 }
 
 bool SettingsStore::save(const QString& section, const QString& key, const QString& value) {
-  const QString fullKey = section + u'/' + key;
-  entries_.insert(fullKey, value);
-  changes_.insert(fullKey, value);
-  std::optional<QSettings::SettingsMap> onDisk = readEntries(filePath_);
-  if (!onDisk) {
-    return false;
+  waiting_.insert(fullKey(section, key), value);
+  if (filePath_.isEmpty()) {
+    return fail(QStringLiteral("The system names no folder for the user's settings."));
   }
-  onDisk->insert(changes_);
-  return writeEntries(filePath_, *onDisk);
+  QString error;
+  std::optional<QSettings::SettingsMap> entries = readEntries(filePath_, error);
+  if (!entries) {
+    return fail(error);
+  }
+  entries->insert(waiting_);
+  const WriteResult written = writeEntries(filePath_, *entries);
+  if (!written.ok) {
+    return fail(written.error);
+  }
+  waiting_.clear();
+  lastError_.clear();
+  read_ = std::move(*entries);
+  readStamp_ = stampNow();
+  return true;
+}
+
+bool SettingsStore::fail(const QString& reason) {
+  lastError_ = reason;
+  return false;
 }
 
 }  // namespace platform

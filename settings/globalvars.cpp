@@ -44,6 +44,7 @@ void loadSettings(platform::Platform& platform, GlobalVars& globals) {
 bool saveSetting(platform::Platform& platform, GlobalVars& globals, const QString& section,
                  const QString& key, const QString& value) {
   if (platform.saveSetting(section, key, value)) {
+    globals.toldSettingsNotKept = false;
     return true;
   }
   if (!globals.toldSettingsNotKept) {

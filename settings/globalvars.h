@@ -24,8 +24,8 @@ struct GlobalVars {
   qint16 saveOnQuit = 0;
   QString savedName;
 
-  // Set once the user has been told that the settings cannot be written, so
-  // that this is said only once in a run.
+  // Set when the user has been told that the settings cannot be written,
+  // until a save works again: each time saving starts failing is told once.
   bool toldSettingsNotKept = false;
 };
 
@@ -38,8 +38,9 @@ void loadSettings(platform::Platform& platform, GlobalVars& globals);
 // settingToInt("40000", 0) == 0.
 [[nodiscard]] qint16 settingToInt(const QString& text, qint16 fallback);
 
-// Saves one entry. When the store cannot keep it, the user is told, once in a
-// run, that settings are not being kept; the program goes on either way.
+// Saves one entry. When the store cannot write it, the user is told that
+// settings are not being kept, once until a save works again; the program
+// goes on either way.
 bool saveSetting(platform::Platform& platform, GlobalVars& globals, const QString& section,
                  const QString& key, const QString& value);
 

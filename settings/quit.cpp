@@ -4,10 +4,19 @@
 
 #include "settings/quit.h"
 
+#include <QDir>
+
 #include "platform/platform.h"
 #include "settings/settingstable.h"
 
 namespace settings {
+namespace {
+
+const QString kUnwrittenMessage = QStringLiteral(
+    "Your settings file could not be written, so the changes to the options, the game "
+    "location and the saved names that it does not hold are lost.\n\nFile: %1\nReason: %2");
+
+}  // namespace
 
 bool closeClicked(platform::Platform& platform, GlobalVars& globals, const QString& pureCode) {
   const QString trimmed = trimSpaces(pureCode);
@@ -23,8 +32,18 @@ bool closeClicked(platform::Platform& platform, GlobalVars& globals, const QStri
       return false;
     }
   }
+  tellUnwrittenSettings(platform);
   platform.endProgram();
   return true;
+}
+
+void tellUnwrittenSettings(platform::Platform& platform) {
+  if (const auto unwritten = platform.unwrittenSettings()) {
+    const QString file = unwritten->filePath.isEmpty()
+                             ? QStringLiteral("(none)")
+                             : QDir::toNativeSeparators(unwritten->filePath);
+    platform.messageBox(kUnwrittenMessage.arg(file, unwritten->reason), platform::style::kStopIcon);
+  }
 }
 
 }  // namespace settings

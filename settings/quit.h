@@ -21,4 +21,8 @@ inline const QString kQuitTitle = QStringLiteral("Exit?");
 // the program unless the user cancels. Returns whether the program was ended.
 bool closeClicked(platform::Platform& platform, GlobalVars& globals, const QString& pureCode);
 
+// As the program ends: when some settings could not be written, tells the
+// user which file and why, and that those changes are lost.
+void tellUnwrittenSettings(platform::Platform& platform);
+
 }  // namespace settings

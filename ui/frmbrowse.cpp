@@ -175,7 +175,7 @@ FrmBrowse* showBrowse(platform::Platform& platform, settings::GlobalVars& global
   if (window == nullptr) {
     // Looked for each time the window opens, not at start-up: prefixes come
     // and go while the program runs.
-    window = new FrmBrowse(platform, globals, game::machineGameDrives(), owner);
+    window = new FrmBrowse(platform, globals, game::browseDrives(platform), owner);
   }
   platform.showWindow(window);
   return window;

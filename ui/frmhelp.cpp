@@ -72,7 +72,7 @@ void FrmHelp::focusWindowChanged(QWindow* now) {
 void FrmHelp::Form_Activate() {
   loadedOnce_ = true;
   ++loadCount_;
-  showHelpText(*richTextBox1_->document(), readHelpText(findDataFile(kHelpFileName)),
+  showHelpText(*richTextBox1_->document(), readHelpText(findDataFile(kHelpFileName, platform_)),
                courierNewFont(8.25));
 }
 

@@ -4,7 +4,6 @@
 
 #include "ui/helptext.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -34,25 +33,27 @@ QString decodePlainText(QByteArray bytes) {
 
 }  // namespace
 
-QString findDataFile(const QString& name, const QString& currentDir,
-                     const QString& applicationDir) {
+QString findDataFile(const QString& name, const QString& currentDir, const QString& programFolder,
+                     bool windows) {
   const QFileInfo local(QDir(currentDir), name);
   if (local.isFile()) {
     return local.absoluteFilePath();
   }
-#ifdef Q_OS_WIN
-  const QFileInfo installed(QDir(applicationDir), name);
-#else
-  const QFileInfo installed(QDir(applicationDir + QStringLiteral("/../share/tintra")), name);
-#endif
+  if (programFolder.isEmpty()) {
+    return {};
+  }
+  const QString installedFolder =
+      windows ? programFolder : programFolder + QStringLiteral("/../share/tintra");
+  const QFileInfo installed(QDir(installedFolder), name);
   if (installed.isFile()) {
     return QDir::cleanPath(installed.absoluteFilePath());
   }
   return {};
 }
 
-QString findDataFile(const QString& name) {
-  return findDataFile(name, QDir::currentPath(), QCoreApplication::applicationDirPath());
+QString findDataFile(const QString& name, const platform::Platform& platform) {
+  return findDataFile(name, QDir::currentPath(), platform.programFolder(),
+                      platform.windowsFileNames());
 }
 
 HelpText readHelpText(const QString& path) {

@@ -8,6 +8,7 @@
 
 #include <QString>
 
+#include "platform/platform.h"
 #include "rtf/rtfreader.h"
 
 namespace ui {
@@ -18,13 +19,13 @@ inline const QString kReadmeFileName = QStringLiteral("readme.txt");
 // Files larger than this are not shown: a help text is a few pages.
 constexpr qint64 kMaxHelpFileBytes = 16 * 1024 * 1024;
 
-// The file from the current folder, else the installed copy: on Windows
-// beside the program, elsewhere in <applicationDir>/../share/tintra/. Empty
-// when neither exists.
+// The file from the current folder, else the installed copy: with Windows
+// file names beside the program, elsewhere in <programFolder>/../share/tintra/.
+// Empty when neither exists.
 [[nodiscard]] QString findDataFile(const QString& name, const QString& currentDir,
-                                   const QString& applicationDir);
-// The same for the running program.
-[[nodiscard]] QString findDataFile(const QString& name);
+                                   const QString& programFolder, bool windows);
+// The same for the running program, as the platform describes it.
+[[nodiscard]] QString findDataFile(const QString& name, const platform::Platform& platform);
 
 struct HelpText {
   enum class Kind { Plain, Rich, Notice };

@@ -6,11 +6,13 @@
 // the name back, the code entry aids and the focus rule.
 #include "app/mainwindow.h"
 
+#include <QApplication>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QTest>
+#include <QTimer>
 
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
@@ -50,6 +52,7 @@ class MainWindowTest : public QObject {
   void examplesReplaceTheName();
 
   void shadeSurvivesTyping();
+  void closingThroughTheFrameTellsOfUnwrittenSettings();
 };
 
 void MainWindowTest::startsWithCaptionSampleAndLegend() {
@@ -213,6 +216,18 @@ void MainWindowTest::shadeSurvivesTyping() {
   QCOMPARE(panel->panelBackground(), rgb(128, 128, 128));
   QCOMPARE(panel->cellBackground(17), rgb(128, 128, 128));
   QCOMPARE(window.name(), QStringLiteral("^3abc"));
+}
+
+void MainWindowTest::closingThroughTheFrameTellsOfUnwrittenSettings() {
+  testing_support::FakePlatform platform;
+  app::MainWindow window(platform);
+  window.show();
+  platform.savesWaiting = true;
+  QTimer::singleShot(0, &window, &QWidget::close);
+  platform.messages.clear();  // the first-run notice
+  QApplication::exec();
+  QCOMPARE(platform.messages.size(), 1);
+  QVERIFY(platform.messages[0].prompt.contains(QStringLiteral("are lost")));
 }
 
 QTEST_MAIN(MainWindowTest)

@@ -18,10 +18,16 @@ namespace e2e {
 namespace {
 
 // A session of tintra.exe in the Wine machine, with no settings file yet.
-void useWindowsProgram(Session& session, const QString& exe) {
+void useWindowsProgram(Session& session, const QString& exe, const QString& settingsFile) {
   session.setProgram(QStringLiteral("wine"), {exe});
-  session.setSettingsFile(wineMachine().appData() + QStringLiteral("/Tintra/Tintra.ini"));
+  session.setSettingsFile(settingsFile);
   QFile::remove(session.settingsFile());
+}
+
+// The zip's copy is portable: its marker keeps the settings beside it.
+void useZipProgram(Session& session) {
+  useWindowsProgram(session, wineMachine().unpacked() + QStringLiteral("/tintra.exe"),
+                    wineMachine().unpacked() + QStringLiteral("/Tintra.ini"));
 }
 
 // The preview of a typed name once drawn, read back from the client area.
@@ -47,7 +53,7 @@ TEST(WineE2e, ZipRunsAndDrawsATypedNameAsOnLinux) {
   linux.kill();
 
   Session windows;
-  useWindowsProgram(windows, wineMachine().unpacked() + QStringLiteral("/tintra.exe"));
+  useZipProgram(windows);
   windows.markFirstRunDone();
   const QImage shown = previewOf(windows, name);
   ASSERT_FALSE(shown.isNull());
@@ -77,7 +83,7 @@ TEST(WineE2e, ZipRunsAndDrawsATypedNameAsOnLinux) {
 
 TEST(WineE2e, NameCfgSettingsAndClipboardOutliveTheProgram) {
   Session session;
-  useWindowsProgram(session, wineMachine().unpacked() + QStringLiteral("/tintra.exe"));
+  useZipProgram(session);
   // The game on C:, holding its executable; tintra is started in its folder,
   // where the browse window opens.
   const QString game = wineMachine().linuxPath(QStringLiteral("C:\\Games\\Veldmark"));
@@ -90,7 +96,7 @@ TEST(WineE2e, NameCfgSettingsAndClipboardOutliveTheProgram) {
   session.pressKeys(QStringLiteral("Return"));
   session.waitForMainWindow();
   EXPECT_EQ(session.settingsValue(QStringLiteral("First Run")), QStringLiteral("1"))
-      << "no settings in %APPDATA%\\Tintra\\Tintra.ini";
+      << "no settings in Tintra.ini beside the zip's tintra.exe";
 
   session.pressKeys(QStringLiteral("alt+o"));
   ASSERT_TRUE(session.focusWindowTitled(kConfigurationTitle));
@@ -140,10 +146,19 @@ TEST(WineE2e, InstallerInstallsSilentlyAndItsUninstallerKeepsTheSettings) {
                      "Veldmark Name Colorizer\\Veldmark Name Colorizer.lnk"));
   EXPECT_TRUE(QFileInfo::exists(shortcut)) << "no Start-menu entry";
 
+  EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/portable.txt")))
+      << "the installed program is not portable";
+
+  // The installed program keeps its settings in the user's profile.
   Session session;
-  useWindowsProgram(session, QStringLiteral("C:\\Program Files\\Tintra\\tintra.exe"));
-  session.markFirstRunDone();
-  session.start();
+  useWindowsProgram(session, QStringLiteral("C:\\Program Files\\Tintra\\tintra.exe"),
+                    wineMachine().appData() + QStringLiteral("/Tintra/Tintra.ini"));
+  session.launch();
+  ASSERT_TRUE(session.focusWindowTitled(kNoticeTitle)) << "no first-run notice";
+  session.pressKeys(QStringLiteral("Return"));
+  session.waitForMainWindow();
+  EXPECT_EQ(session.settingsValue(QStringLiteral("First Run")), QStringLiteral("1"))
+      << "no settings in %APPDATA%\\Tintra\\Tintra.ini";
   session.kill();
 
   // The uninstaller copies itself away and runs from there: wait for it.

@@ -11,7 +11,9 @@
 #include <QTemporaryDir>
 #include <ostream>
 
+#include "fakeplatform.h"
 #include "game/folderlisting.h"
+#include "game/windowspaths.h"
 #include "unprivileged.h"
 
 namespace {
@@ -153,30 +155,49 @@ TEST_F(GameDrives, EachPlaceOnceWithItsLabelAfterTheMountedFileSystems) {
   EXPECT_EQ(text(fromHome(all)), text(expected));
 }
 
-TEST(WindowsGameDrives, DrivesThenEachSteamLibraryWithItsGamesButNoPrefixes) {
-  QTemporaryDir disk;
-  const QString steam = disk.filePath(QStringLiteral("Steam"));
-  const QString library = disk.filePath(QStringLiteral("SteamLibrary"));
-  ASSERT_TRUE(QDir().mkpath(steam + QStringLiteral("/steamapps/compatdata/480/pfx/drive_c")));
-  ASSERT_TRUE(QDir().mkpath(steam + QStringLiteral("/steamapps/common")));
-  ASSERT_TRUE(QDir().mkpath(library + QStringLiteral("/steamapps/common")));
-  // As Steam writes it on Windows: native separators, backslashes escaped.
-  write(steam + QStringLiteral("/steamapps/libraryfolders.vdf"),
-        QStringLiteral("\"libraryfolders\" { \"1\" { \"path\" \"%1\" } }")
-            .arg(QDir::toNativeSeparators(library).replace(u'\\', QStringLiteral("\\\\")))
-            .toUtf8());
-  const QString root = QDir::rootPath();
-  const auto shown = [](const QString& path) { return QDir::toNativeSeparators(path); };
-  const QStringList expected{
-      shown(root) + QStringLiteral(" = ") + root,
-      QStringLiteral("Steam library (%1) = %2").arg(shown(steam), steam),
-      QStringLiteral("Steam games (%1) = %2/steamapps/common").arg(shown(steam), steam),
-      QStringLiteral("Steam library (%1) = %2").arg(shown(library), library),
-      QStringLiteral("Steam games (%1) = %2/steamapps/common").arg(shown(library), library),
+// As on a Windows machine, whatever the system the tests run on: the
+// registry spells Steam's folder in lower case with forward slashes, its
+// libraryfolders.vdf as the disk does, and Windows ignores the difference.
+TEST(WindowsGameDrives, DrivesThenEachSteamLibraryOnceWithItsGamesButNoPrefixes) {
+  const QStringList onDisk{
+      "C:/Program Files (x86)/Steam",
+      "C:/Program Files (x86)/Steam/steamapps/common",
+      "C:/Program Files (x86)/Steam/steamapps/compatdata/480/pfx/drive_c",
+      "D:/SteamLibrary",
+      "D:/SteamLibrary/steamapps/common",
   };
-  // Steam's registry value uses forward slashes, whatever the platform.
-  EXPECT_EQ(text(lines(game::windowsGameDrives({root, root}, steam + u'/'))), text(expected));
-  EXPECT_EQ(text(lines(game::windowsGameDrives({root}, {}))), text(expected.mid(0, 1)));
+  QStringList vdfRead;
+  const game::FolderLookup windowsDisk{
+      [&](const QString& folder) {
+        return std::any_of(onDisk.begin(), onDisk.end(), [&](const QString& there) {
+          return game::windowsFolderKey(there) == game::windowsFolderKey(folder);
+        });
+      },
+      [&](const QString& steam) {
+        vdfRead << steam;
+        return QStringList{"C:\\Program Files (x86)\\Steam", "d:\\steamlibrary\\", "E:\\Gone"};
+      }};
+  testing_support::FakePlatform platform;
+  platform.windows = true;
+  platform.drives = {"C:/", "D:/", "c:\\"};
+  platform.steamFolder = "c:/program files (x86)/steam";
+  const QStringList expected{
+      "C:\\ = C:/",
+      "D:\\ = D:/",
+      "Steam library (C:\\Program Files (x86)\\Steam) = C:/Program Files (x86)/Steam",
+      "Steam games (C:\\Program Files (x86)\\Steam) = C:/Program Files "
+      "(x86)/Steam/steamapps/common",
+      "Steam library (d:\\steamlibrary) = d:/steamlibrary",
+      "Steam games (d:\\steamlibrary) = d:/steamlibrary/steamapps/common",
+  };
+  EXPECT_EQ(
+      text(lines(game::windowsGameDrives(platform.drives, platform.steamFolder, windowsDisk))),
+      text(expected));
+  EXPECT_EQ(vdfRead, QStringList{"c:/program files (x86)/steam"});
+  EXPECT_EQ(text(lines(game::windowsGameDrives(platform.drives, {}, windowsDisk))),
+            text(expected.mid(0, 2)));
+  platform.steamFolder.clear();
+  EXPECT_EQ(text(lines(game::browseDrives(platform))), text(expected.mid(0, 2)));
 }
 
 // std::sort needs a strict weak ordering; a cycle such as 300 < 1942 <

@@ -38,23 +38,27 @@ void writeBytes(const QString& path, const QByteArray& bytes) {
   file.write(bytes);
 }
 
+// Either system's names, whatever the system the tests run on.
 TEST(NameCfgText, PathAndQuestionFollowTheStoredFolder) {
-#ifdef Q_OS_WIN
-  EXPECT_EQ(game::nameCfgPath(QStringLiteral("C:\\Games\\Veldmark")),
-            QStringLiteral("C:\\Games\\Veldmark\\main\\scripts\\name.cfg"));
-  EXPECT_EQ(game::nameCfgPath(QStringLiteral("C:\\")),
-            QStringLiteral("C:\\\\main\\scripts\\name.cfg"));
-  EXPECT_EQ(game::replaceQuestion(QStringLiteral(" C:\\Games\\Veldmark ")),
-            QStringLiteral("This will replace any name.cfg file that already exsists in your "
-                           "C:\\Games\\Veldmark\\main\\scripts folder. Do you wish to continue?"));
-#else
-  EXPECT_EQ(game::nameCfgPath(QStringLiteral("/games/Veldmark")),
-            QStringLiteral("/games/Veldmark/main/scripts/name.cfg"));
-  EXPECT_EQ(game::nameCfgPath(QStringLiteral("/")), QStringLiteral("//main/scripts/name.cfg"));
-  EXPECT_EQ(game::replaceQuestion(QStringLiteral(" /games/Veldmark ")),
-            QStringLiteral("This will replace any name.cfg file that already exsists in your "
-                           "/games/Veldmark/main/scripts folder. Do you wish to continue?"));
-#endif
+  const struct {
+    bool windows;
+    const char *folder, *path, *asked, *root, *rootPath;
+  } systems[] = {
+      {true, "C:\\Games\\Veldmark", "C:\\Games\\Veldmark\\main\\scripts\\name.cfg",
+       "C:\\Games\\Veldmark\\main\\scripts", "C:\\", "C:\\\\main\\scripts\\name.cfg"},
+      {false, "/games/Veldmark", "/games/Veldmark/main/scripts/name.cfg",
+       "/games/Veldmark/main/scripts", "/", "//main/scripts/name.cfg"},
+  };
+  for (const auto& system : systems) {
+    const QString folder = QString::fromUtf8(system.folder);
+    EXPECT_EQ(game::nameCfgPath(folder, system.windows), QString::fromUtf8(system.path));
+    EXPECT_EQ(game::nameCfgPath(QString::fromUtf8(system.root), system.windows),
+              QString::fromUtf8(system.rootPath));
+    EXPECT_EQ(game::replaceQuestion(u' ' + folder + u' ', system.windows),
+              QStringLiteral("This will replace any name.cfg file that already exsists in your "
+                             "%1 folder. Do you wish to continue?")
+                  .arg(QString::fromUtf8(system.asked)));
+  }
 }
 
 TEST(NameCfgText, ContentIsNameTrimmedAndCrLf) {
@@ -107,7 +111,8 @@ TEST_F(MakeNameCfg, ReplacesAnOldFileWithExactlyOneLine) {
   EXPECT_EQ(readAll(file), QByteArray("Name ^1Tar nwick \xE9\r\n"));
   ASSERT_EQ(platform.messages.size(), 2);
   EXPECT_EQ(platform.messages[0].style, 68);
-  EXPECT_EQ(platform.messages[0].prompt, game::replaceQuestion(game.path()));
+  EXPECT_EQ(platform.messages[0].prompt,
+            game::replaceQuestion(globals.gameLocation, platform.windowsFileNames()));
   EXPECT_EQ(platform.messages[1].prompt, kCreated);
   EXPECT_EQ(platform.messages[1].style, 64);
   EXPECT_EQ(platform.messages[1].title, QStringLiteral("Make name.cfg"));

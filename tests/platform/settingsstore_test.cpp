@@ -6,12 +6,16 @@
 
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
 
+#include "fakeplatform.h"
 #include "permissionchecks.h"
+#include "platform/qtplatform.h"
+#include "platform/settingslocation.h"
 #include "unprivileged.h"
 
 namespace {
@@ -39,7 +43,7 @@ class SettingsStoreTest : public testing::Test {
 };
 
 TEST_F(SettingsStoreTest, AbsentKeyGivesTheDefault) {
-  const platform::SettingsStore store(path_);
+  platform::SettingsStore store(path_);
   EXPECT_EQ(
       store.get(QStringLiteral("Configuration"), QStringLiteral("First Run"), QStringLiteral("0")),
       QStringLiteral("0"));
@@ -103,7 +107,7 @@ TEST_F(SettingsStoreTest, ANewStoreReadsWhatAnEarlierOneSaved) {
     ASSERT_TRUE(first.save(QStringLiteral("Configuarion"), QStringLiteral("Saved Name"),
                            QStringLiteral("^2Kept")));
   }
-  const platform::SettingsStore second(path_);
+  platform::SettingsStore second(path_);
   EXPECT_EQ(second.get(QStringLiteral("Configuarion"), QStringLiteral("Saved Name"), {}),
             QStringLiteral("^2Kept"));
 }
@@ -115,7 +119,7 @@ TEST_F(SettingsStoreTest, AHandEditedFileIsRead) {
   // As a text editor might leave it: a byte-order mark, CR LF, a comment.
   file.write("\xEF\xBB\xBF[Configuration]\r\n; mine\r\nCopy On Close = 0\r\n");
   file.close();
-  const platform::SettingsStore store(path_);
+  platform::SettingsStore store(path_);
   EXPECT_EQ(store.get(QStringLiteral("Configuration"), QStringLiteral("Copy On Close"),
                       QStringLiteral("1")),
             QStringLiteral("0"));
@@ -171,40 +175,82 @@ TEST_F(SettingsStoreTest, AFailedSaveLastsForTheRunAndTheNextWriteKeepsIt) {
     platform::SettingsStore store(path_);
     EXPECT_FALSE(store.save("Saved Names", "Slot1", QStringLiteral("^4Blue")));
     EXPECT_EQ(store.get("Saved Names", "Slot1", "Slot Empty..."), QStringLiteral("^4Blue"));
+    EXPECT_TRUE(store.hasWaitingChanges());
+    EXPECT_FALSE(store.lastError().isEmpty());
     ASSERT_TRUE(QFile::setPermissions(locked, permissions));
     EXPECT_TRUE(store.save("Saved Names", "Slot3", QStringLiteral("three")));
+    EXPECT_FALSE(store.hasWaitingChanges());
     EXPECT_EQ(fileText(path_), QStringLiteral("[Saved Names]\nSlot1=^4Blue\n%1Slot3=three\n")
                                    .arg(fileExists ? "Slot2=two\n" : ""));
   }
 }
 
-#ifdef Q_OS_WIN
-TEST(SettingsStoreLocation, IsTintraInTheRoamingAppDataFolder) {
-  EXPECT_EQ(QDir::fromNativeSeparators(platform::SettingsStore::defaultFilePath()),
-            QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")) +
-                QStringLiteral("/Tintra/Tintra.ini"));
+// Two copies of the program on one file: each save writes its own change
+// only, and each read sees what the other wrote.
+TEST_F(SettingsStoreTest, TwoCopiesOnOneFileKeepTheNewerValue) {
+  platform::SettingsStore first(path_);
+  platform::SettingsStore second(path_);
+  ASSERT_TRUE(first.save("Saved Names", "Slot1", QStringLiteral("older")));
+  EXPECT_EQ(second.get("Saved Names", "Slot1", {}), QStringLiteral("older"));
+  ASSERT_TRUE(second.save("Saved Names", "Slot1", QStringLiteral("^2newer")));
+  EXPECT_EQ(first.get("Saved Names", "Slot1", {}), QStringLiteral("^2newer"));
+  ASSERT_TRUE(first.save("Saved Names", "Slot2", QStringLiteral("two")));
+  EXPECT_EQ(fileText(path_), QStringLiteral("[Saved Names]\nSlot1=^2newer\nSlot2=two\n"));
+  EXPECT_EQ(first.get("Saved Names", "Slot1", {}), QStringLiteral("^2newer"));
 }
-#else
-TEST(SettingsStoreLocation, FollowsXdgConfigHomeElseDotConfig) {
+
+TEST_F(SettingsStoreTest, WithoutAFileChangesLastForTheRun) {
+  platform::SettingsStore store{QString()};
+  EXPECT_FALSE(store.save("Saved Names", "Slot1", QStringLiteral("kept")));
+  EXPECT_EQ(store.get("Saved Names", "Slot1", {}), QStringLiteral("kept"));
+  EXPECT_TRUE(store.hasWaitingChanges());
+}
+
+// Decided from what the platform says: a Windows copy with the marker beside
+// it is portable, an installed Linux program never is.
+TEST(SettingsLocation, APortableWindowsCopyKeepsItsSettingsBesideItself) {
+  QTemporaryDir program;
+  testing_support::FakePlatform windows;
+  windows.windows = true;
+  windows.userFolder = QStringLiteral("C:/Users/anna/AppData/Roaming");
+  windows.programDir = program.path();
+  testing_support::FakePlatform linux = windows;
+  linux.windows = false;
+  const auto fileOf = [](const testing_support::FakePlatform& platform) {
+    return platform::settingsFilePath(platform::settingsPlacesOf(platform));
+  };
+  const QString roaming = QStringLiteral("C:/Users/anna/AppData/Roaming/Tintra/Tintra.ini");
+  EXPECT_EQ(fileOf(windows), roaming);
+  QFile(program.filePath(platform::kPortableMarker)).open(QIODevice::WriteOnly);
+  EXPECT_EQ(fileOf(windows), program.filePath(QStringLiteral("Tintra.ini")));
+  EXPECT_EQ(fileOf(linux), roaming);
+  linux.userFolder.clear();
+  EXPECT_EQ(fileOf(linux), QString()) << "no folder at all";
+}
+
+// What the real platform says on the system the tests run on.
+TEST(SettingsLocation, IsTheRoamingFolderOnWindowsAndXdgConfigHomeElseDotConfig) {
+  const platform::QtPlatform system;
+  if (system.windowsFileNames()) {
+    EXPECT_EQ(system.userSettingsFolder(),
+              QDir::fromNativeSeparators(qEnvironmentVariable("APPDATA")));
+    EXPECT_EQ(system.programFolder(), QCoreApplication::applicationDirPath());
+    return;
+  }
   const QByteArray savedXdg = qgetenv("XDG_CONFIG_HOME");
   const QByteArray savedHome = qgetenv("HOME");
   QTemporaryDir home;
   qputenv("HOME", QFile::encodeName(home.path()));
-
   qputenv("XDG_CONFIG_HOME", QFile::encodeName(home.filePath(QStringLiteral("xdg"))));
-  EXPECT_EQ(platform::SettingsStore::defaultFilePath(),
+  EXPECT_EQ(platform::settingsFilePath(platform::settingsPlacesOf(system)),
             home.filePath(QStringLiteral("xdg/Tintra/Tintra.ini")));
-  EXPECT_EQ(platform::SettingsStore().filePath(), platform::SettingsStore::defaultFilePath());
-
   qunsetenv("XDG_CONFIG_HOME");
-  EXPECT_EQ(platform::SettingsStore::defaultFilePath(),
+  EXPECT_EQ(platform::settingsFilePath(platform::settingsPlacesOf(system)),
             home.filePath(QStringLiteral(".config/Tintra/Tintra.ini")));
-
   qputenv("HOME", savedHome);
   if (!savedXdg.isNull()) {
     qputenv("XDG_CONFIG_HOME", savedXdg);
   }
 }
-#endif
 
 }  // namespace

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 
@@ -138,14 +139,28 @@ TEST_F(Quit, CancelOrDismissKeepsRunningWithTheNameStillSaved) {
   EXPECT_EQ(platform.endCount, 0);
 }
 
-TEST_F(Quit, AStoreThatCannotBeWrittenIsToldAndTheQuitGoesOn) {
+TEST_F(Quit, AStoreThatCannotBeWrittenIsToldAndTheQuitGoesOnAndTellsWhatIsLost) {
   platform.savesFail = true;
   platform.scriptedAnswers = {answer::kOk, answer::kYes};
   EXPECT_TRUE(quit(QStringLiteral("^1Red")));
-  ASSERT_EQ(platform.messages.size(), 2);
+  ASSERT_EQ(platform.messages.size(), 3);
   EXPECT_TRUE(platform.messages[0].prompt.contains(QStringLiteral("cannot be saved")));
   EXPECT_EQ(platform.messages[1].title, QStringLiteral("Exit?"));
+  EXPECT_TRUE(platform.messages[2].prompt.contains(
+      QDir::toNativeSeparators(QStringLiteral("/fake/Tintra/Tintra.ini"))));
+  EXPECT_TRUE(platform.messages[2].prompt.contains(QStringLiteral("Permission denied")));
   EXPECT_EQ(platform.clipboardTexts, QStringList{QStringLiteral("^1Red")});
+  EXPECT_EQ(platform.endCount, 1);
+}
+
+TEST(SettingsSaves, EachTimeSavingStartsFailingIsToldOnce) {
+  FakePlatform platform;
+  GlobalVars globals;
+  for (const bool fails : {true, true, false, true, true}) {
+    platform.savesFail = fails;
+    settings::saveSlot(platform, globals, 1, QStringLiteral("^1Red"));
+  }
+  EXPECT_EQ(platform.messages.size(), 2);
 }
 
 }  // namespace

@@ -19,7 +19,16 @@ QString FakePlatform::getSetting(const QString& section, const QString& key,
 bool FakePlatform::saveSetting(const QString& section, const QString& key, const QString& value) {
   savedKeys << section + u'/' + key + u'=' + value;
   settings.insert(section + u'/' + key, value);
+  savesWaiting = savesFail;
   return !savesFail;
+}
+
+std::optional<platform::UnwrittenSettings> FakePlatform::unwrittenSettings() const {
+  if (!savesWaiting) {
+    return std::nullopt;
+  }
+  return platform::UnwrittenSettings{QStringLiteral("/fake/Tintra/Tintra.ini"),
+                                     QStringLiteral("Permission denied")};
 }
 
 int FakePlatform::messageBox(const QString& prompt, int style, const QString& title) {

@@ -7,6 +7,7 @@
 #include <QList>
 #include <QMap>
 #include <QStringList>
+#include <QSysInfo>
 #include <functional>
 
 #include "platform/platform.h"
@@ -28,8 +29,9 @@ class FakePlatform : public platform::Platform {
 
   // Settings, keyed "Section/Key".
   QMap<QString, QString> settings;
-  QStringList savedKeys;   // every save, in order, as "Section/Key=value"
-  bool savesFail = false;  // saves report failure; the values are kept all the same
+  QStringList savedKeys;      // every save, in order, as "Section/Key=value"
+  bool savesFail = false;     // saves report failure; the values are kept all the same
+  bool savesWaiting = false;  // a failed save has not been followed by one that worked
 
   QList<Message> messages;
   // Answers for the next message boxes, in order; when empty, a box answers
@@ -56,6 +58,15 @@ class FakePlatform : public platform::Platform {
 
   platform::Version programVersion{1, 2, 2};
 
+  // What the system says of the machine. File names are those of the system
+  // the tests run on, so that files really written are where the test
+  // expects them; a test may give the other system's answers.
+  bool windows = QSysInfo::productType() == QLatin1String("windows");
+  QStringList drives;
+  QString userFolder = QStringLiteral("/home/anna/.config");
+  QString programDir;  // none: no installed help files
+  QString steamFolder;
+
   QList<QWidget*> shownWindows;
   QList<QWidget*> unloadedWindows;
   int endCount = 0;
@@ -63,6 +74,7 @@ class FakePlatform : public platform::Platform {
   QString getSetting(const QString& section, const QString& key,
                      const QString& defaultValue) override;
   bool saveSetting(const QString& section, const QString& key, const QString& value) override;
+  [[nodiscard]] std::optional<platform::UnwrittenSettings> unwrittenSettings() const override;
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;
@@ -71,6 +83,11 @@ class FakePlatform : public platform::Platform {
   [[nodiscard]] int lastPlatformError() const override { return openError; }
   void setBusyPointer(bool isBusy) override;
   platform::WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
+  [[nodiscard]] bool windowsFileNames() const override { return windows; }
+  [[nodiscard]] QStringList windowsDrives() const override { return drives; }
+  [[nodiscard]] QString userSettingsFolder() const override { return userFolder; }
+  [[nodiscard]] QString programFolder() const override { return programDir; }
+  [[nodiscard]] QString steamPath() const override { return steamFolder; }
   [[nodiscard]] platform::Version version() const override { return programVersion; }
   void showWindow(QWidget* window) override;
   void unloadWindow(QWidget* window) override;

@@ -35,19 +35,21 @@ TEST_F(HelpFiles, CurrentFolderComesFirstThenTheInstalledCopy) {
   const QString programDir = path("prefix/bin");
   QDir().mkpath(current);
   QDir().mkpath(programDir);
-  EXPECT_TRUE(ui::findDataFile("help.txt", current, programDir).isEmpty());
+  EXPECT_TRUE(ui::findDataFile("help.txt", current, programDir, false).isEmpty());
+  EXPECT_TRUE(ui::findDataFile("help.txt", current, programDir, true).isEmpty());
 
-#ifdef Q_OS_WIN
-  const QString installed = path("prefix/bin/help.txt");  // beside tintra.exe
-#else
-  const QString installed = path("prefix/share/tintra/help.txt");
-#endif
-  writeFile(installed, "installed");
-  EXPECT_EQ(ui::findDataFile("help.txt", current, programDir), installed);
+  writeFile(path("prefix/share/tintra/help.txt"), "installed");
+  writeFile(path("prefix/bin/readme.txt"), "beside tintra.exe");
+  EXPECT_EQ(ui::findDataFile("help.txt", current, programDir, false),
+            path("prefix/share/tintra/help.txt"));
+  EXPECT_EQ(ui::findDataFile("readme.txt", current, programDir, true),
+            path("prefix/bin/readme.txt"));
+  EXPECT_TRUE(ui::findDataFile("help.txt", current, programDir, true).isEmpty());
+  EXPECT_TRUE(ui::findDataFile("readme.txt", current, programDir, false).isEmpty());
 
   writeFile(path("work/help.txt"), "local");
-  EXPECT_EQ(ui::findDataFile("help.txt", current, programDir), path("work/help.txt"));
-  EXPECT_TRUE(ui::findDataFile("readme.txt", current, programDir).isEmpty());
+  EXPECT_EQ(ui::findDataFile("help.txt", current, programDir, false), path("work/help.txt"));
+  EXPECT_EQ(ui::findDataFile("help.txt", current, programDir, true), path("work/help.txt"));
 }
 
 TEST_F(HelpFiles, PlainTextIsUtf8OrElseWindows1252) {

@@ -217,19 +217,21 @@ TEST_F(HelpWindowsTest, BothViewReadmeButtonsOpenTheReadmeAndStayOpen) {
   readme.close();
   windows_->showHelp();
   windows_->showAbout();
-  click(windows_->helpWindow(), "Command2");
-  click(windows_->aboutWindow(), "Command2");
-  const QString path =
-      QDir::toNativeSeparators(QDir(folder_.path()).filePath(QStringLiteral("readme.txt")));
-#ifdef Q_OS_WIN
-  const QString viewer = QStringLiteral("notepad");
-#else
-  const QString viewer = QStringLiteral("xdg-open");
-#endif
-  ASSERT_EQ(platform_.launches.size(), 2);
-  for (const FakePlatform::Launch& launch : platform_.launches) {
-    EXPECT_EQ(launch.program, viewer);
-    EXPECT_EQ(launch.arguments, QStringList{path});
+  const QString path = QDir(folder_.path()).filePath(QStringLiteral("readme.txt"));
+  // Notepad, with a Windows path, where file names are Windows'.
+  for (const bool windows : {false, true}) {
+    platform_.windows = windows;
+    platform_.launches.clear();
+    click(windows_->helpWindow(), "Command2");
+    click(windows_->aboutWindow(), "Command2");
+    const FakePlatform::Launch expected =
+        windows ? FakePlatform::Launch{"notepad", {QString(path).replace(u'/', u'\\')}}
+                : FakePlatform::Launch{"xdg-open", {path}};
+    ASSERT_EQ(platform_.launches.size(), 2);
+    for (const FakePlatform::Launch& launch : platform_.launches) {
+      EXPECT_EQ(launch.program, expected.program);
+      EXPECT_EQ(launch.arguments, expected.arguments);
+    }
   }
   EXPECT_TRUE(windows_->helpWindow()->isVisible());
   EXPECT_TRUE(windows_->aboutWindow()->isVisible());
