@@ -3,8 +3,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Every text of every window, menu and message box fits its control with the
-// fonts in use: the windows keep their designed places and sizes, so a font
-// wider than the designed one cuts letters off. CTest runs this at 100 % and
+// fonts in use, and the font draws each of its characters: the windows keep
+// their designed places and sizes, so a font wider than the designed one cuts
+// letters off. CTest runs this at 100 % and
 // 200 % scaling, and under Wine on the windows platform with Wine's fonts.
 #include <QApplication>
 #include <QCheckBox>
@@ -15,6 +16,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
 #include <QPushButton>
 #include <QStyleOptionButton>
 #include <QTest>
@@ -38,6 +40,7 @@ using testing_support::FakePlatform;
 struct Fit {
   QString where;
   QString text;
+  QFont font;
   QSize needs;
   QSize room;
 };
@@ -64,19 +67,19 @@ std::optional<Fit> fitOf(const QWidget& control, const QString& where) {
     const QSize needs = label->wordWrap() ? QSize(label->minimumSizeHint().width(),
                                                   label->heightForWidth(label->width()))
                                           : label->sizeHint();
-    return Fit{name, label->text(), needs, label->size()};
+    return Fit{name, label->text(), label->font(), needs, label->size()};
   }
   const auto* button = qobject_cast<const QAbstractButton*>(&control);
   if (button != nullptr && !button->text().isEmpty()) {
     const auto contents = qobject_cast<const QCheckBox*>(button) != nullptr
                               ? QStyle::SE_CheckBoxContents
                               : QStyle::SE_PushButtonContents;
-    return Fit{name, button->text(), textSize(*button, button->text()),
+    return Fit{name, button->text(), button->font(), textSize(*button, button->text()),
                buttonRoom(*button, contents)};
   }
   if (const auto* frame = qobject_cast<const QGroupBox*>(&control);
       frame && !frame->title().isEmpty()) {
-    return Fit{name, frame->title(), frame->minimumSizeHint(), frame->size()};
+    return Fit{name, frame->title(), frame->font(), frame->minimumSizeHint(), frame->size()};
   }
   return std::nullopt;
 }
@@ -90,13 +93,38 @@ void addMenuFits(const QWidget& menu, const QString& where, QList<Fit>& fits) {
     const QRect place = bar != nullptr ? bar->actionGeometry(item)
                                        : static_cast<const QMenu&>(menu).actionGeometry(item);
     if (!item->isSeparator()) {
-      fits << Fit{where, item->text(), textSize(menu, item->text()),
+      fits << Fit{where, item->text(), menu.font(), textSize(menu, item->text()),
                   inside.intersected(place).size()};
     }
     if (item->menu() != nullptr) {
       addMenuFits(*item->menu(), where + u'/' + item->text(), fits);
     }
   }
+}
+
+// The characters of a text that its font draws no ink for. Under Wine, GDI
+// drew no capital I in Liberation Sans at 11 pixels: the About window read
+// "f you have suggestions".
+QString inkless(const QFont& font, const QString& text, qreal scale) {
+  const int side = QFontMetrics(font).height() * 2;
+  QImage blank(QSize(side, side) * scale, QImage::Format_RGB32);
+  blank.setDevicePixelRatio(scale);
+  blank.fill(Qt::white);
+  QString missing;
+  for (const QChar character : text) {
+    if (character.isSpace() || character == u'&' || missing.contains(character)) {
+      continue;
+    }
+    QImage drawn = blank;
+    QPainter painter(&drawn);
+    painter.setFont(font);
+    painter.drawText(QRect(0, 0, side, side), Qt::AlignCenter, character);
+    painter.end();
+    if (drawn == blank) {
+      missing += character;
+    }
+  }
+  return missing;
 }
 
 QStringList clippedIn(const QWidget& window, const QString& name) {
@@ -115,6 +143,11 @@ QStringList clippedIn(const QWidget& window, const QString& name) {
   }
   QStringList clipped;
   for (const Fit& fit : fits) {
+    const QString missing = inkless(fit.font, fit.text, window.devicePixelRatioF());
+    if (!missing.isEmpty()) {
+      clipped
+          << QStringLiteral("%1 \"%2\": draws no %3").arg(fit.where, fit.text.left(50), missing);
+    }
     if (fit.needs.boundedTo(fit.room) != fit.needs) {
       clipped << QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
                      .arg(fit.where, fit.text.left(50))
