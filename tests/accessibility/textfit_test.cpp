@@ -229,7 +229,7 @@ void TextFitTest::windowTextsFit() {
   main.show();
   open(main);
   QWidget* shown = shownWindow(qPrintable(window));
-  QVERIFY(QTest::qWaitForWindowExposed(shown));
+  QVERIFY(shown != nullptr && QTest::qWaitForWindowExposed(shown));
   const QStringList clipped = clippedIn(*shown, window);
   QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
