@@ -5,8 +5,8 @@
 // Every text of every window, menu and message box fits its control with the
 // fonts in use, and the font draws each of its characters: the windows keep
 // their designed places and sizes, so a font wider than the designed one cuts
-// letters off. CTest runs this at 100 % and
-// 200 % scaling, and under Wine on the windows platform with Wine's fonts.
+// letters off. CTest runs this at 100 % and 200 % scaling, and under Wine on
+// the windows platform, with the fonts Wine gives the program.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -47,6 +47,10 @@ struct Fit {
 
 QSize textSize(const QWidget& widget, const QString& text) {
   return widget.fontMetrics().size(Qt::TextShowMnemonic, text);
+}
+
+QString sizeText(QSize size) {
+  return QStringLiteral("%1x%2").arg(size.width()).arg(size.height());
 }
 
 QSize buttonRoom(const QAbstractButton& button, QStyle::SubElement contents) {
@@ -149,12 +153,8 @@ QStringList clippedIn(const QWidget& window, const QString& name) {
           << QStringLiteral("%1 \"%2\": draws no %3").arg(fit.where, fit.text.left(50), missing);
     }
     if (fit.needs.boundedTo(fit.room) != fit.needs) {
-      clipped << QStringLiteral("%1 \"%2\": needs %3x%4, has %5x%6")
-                     .arg(fit.where, fit.text.left(50))
-                     .arg(fit.needs.width())
-                     .arg(fit.needs.height())
-                     .arg(fit.room.width())
-                     .arg(fit.room.height());
+      clipped << QStringLiteral("%1 \"%2\": needs %3, has %4")
+                     .arg(fit.where, fit.text.left(50), sizeText(fit.needs), sizeText(fit.room));
     }
   }
   return clipped;
