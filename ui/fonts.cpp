@@ -60,6 +60,11 @@ QFont msSansSerifFont(qreal pointSize, bool bold) {
                             QStringLiteral("DejaVu Sans")});
   QFont font = fontOf(family, pointSize);
   font.setBold(bold);
+  // Drawn unsmoothed, as its hints ask for at 11 pixels, Liberation Sans lost
+  // its capital I under Wine ("f you have suggestions"); smoothed, it keeps it.
+  if (family != QStringLiteral("MS Sans Serif")) {
+    font.setStyleStrategy(QFont::PreferAntialias);
+  }
   return font;
 }
 

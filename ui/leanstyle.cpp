@@ -45,6 +45,16 @@ class DeferredIconEngine : public QIconEngine {
   QIcon loaded_;
 };
 
+// The style's room for a button's caption, stretched to the inside of the
+// button's frame.
+QRect captionRect(const QStyle& style, QRect contents, const QRect& button,
+                  const QStyleOption* option, const QWidget* widget) {
+  const int frame = style.pixelMetric(QStyle::PM_DefaultFrameWidth, option, widget);
+  contents.setTop(qMin(contents.top(), button.top() + frame));
+  contents.setBottom(qMax(contents.bottom(), button.bottom() - frame));
+  return contents;
+}
+
 }  // namespace
 
 void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option,
@@ -69,6 +79,28 @@ void LeanStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* opti
   painter->setPen(option->palette.color(QPalette::Light));
   painter->drawRect(frame.translated(1, 1));
   painter->restore();
+}
+
+// The base style draws a button's caption in its own room, which it does not
+// ask this style for; the caption reaches this style on its own.
+void LeanStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                            const QWidget* widget) const {
+  const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+  if (element != CE_PushButtonLabel || button == nullptr || widget == nullptr) {
+    QProxyStyle::drawControl(element, option, painter, widget);
+    return;
+  }
+  QStyleOptionButton caption = *button;
+  caption.rect = captionRect(*proxy(), button->rect, widget->rect(), option, widget);
+  QProxyStyle::drawControl(element, &caption, painter, widget);
+}
+
+QRect LeanStyle::subElementRect(SubElement element, const QStyleOption* option,
+                                const QWidget* widget) const {
+  const QRect rect = QProxyStyle::subElementRect(element, option, widget);
+  return element == SE_PushButtonContents
+             ? captionRect(*proxy(), rect, option->rect, option, widget)
+             : rect;
 }
 
 QIcon LeanStyle::standardIcon(StandardPixmap icon, const QStyleOption* option,
