@@ -267,7 +267,7 @@ void TextFitTest::messageBoxesShowTheirTextsWhole() {
   main.About_Click();
   click("frmAbout", "Command2");  // readme.txt, where it is missing
   fake.savesFail = true;
-  main.close_Click();  // settings not kept, then the quit question
+  main.close_Click();  // settings not kept, the quit question, the changes lost
   QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(u'\n')));
 }
 
