@@ -7,7 +7,8 @@
 # Builds the .deb from a configured and built tree, unpacks it into a scratch
 # root as dpkg would install it, and checks what a user's machine gets: the
 # program, its data files, the menu entry, the icon sizes and the metainfo,
-# validated by the freedesktop and AppStream tools.
+# validated by the freedesktop and AppStream tools, and the whole package by
+# lintian.
 # Usage: check_deb.sh <build dir> <source dir> <scratch dir> <version>
 set -euo pipefail
 build=$1 source=$2 work=$3 version=$4
@@ -37,6 +38,12 @@ fail() {
 need_file() {
   [[ -f "$root/$1" ]] || fail "missing /$1"
 }
+
+# Debian's policy: lintian finds no error and no warning.
+if ! lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
+  cat "$work/lintian.log" >&2
+  fail "lintian rejects the package (above)"
+fi
 
 # The control fields: version and the dependencies a fresh machine must fetch.
 [[ "$(dpkg-deb --field "$deb" Package)" == tintra ]] || fail "package name"
