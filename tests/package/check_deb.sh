@@ -61,13 +61,14 @@ fi
 
 [[ -x "$root/usr/bin/tintra" ]] || fail "missing or not executable: /usr/bin/tintra"
 
-# The help and readme texts, once written, travel unchanged.
-for text in help.txt readme.txt; do
-  if [[ -f "$source/data/$text" ]]; then
-    cmp -s "$source/data/$text" "$root/usr/share/tintra/$text" ||
-      fail "/usr/share/tintra/$text differs from data/$text or is missing"
-  fi
-done
+# The help text travels unchanged, and so does the Linux readme made from
+# data/readme.txt.in.
+cmp -s "$source/data/help.txt" "$root/usr/share/tintra/help.txt" ||
+  fail "/usr/share/tintra/help.txt differs from data/help.txt or is missing"
+cmp -s "$build/generated/readme.txt" "$root/usr/share/tintra/readme.txt" ||
+  fail "/usr/share/tintra/readme.txt differs from the build's readme or is missing"
+grep -q "~/.config/Tintra/Tintra.ini" "$root/usr/share/tintra/readme.txt" ||
+  fail "/usr/share/tintra/readme.txt does not say where the settings live on Linux"
 
 # The icon: the SVG plus each PNG size, each image as large as its folder says.
 need_file "usr/share/icons/hicolor/scalable/apps/$id.svg"
