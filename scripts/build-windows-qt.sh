@@ -26,6 +26,10 @@
 #
 # TINTRA_QT_SOURCE=<folder>: take the Debian source package files from that
 # folder (the source/ of a Qt source archive) instead of Debian's archive.
+#
+# Bash reads a script as it runs it; the braces make it read this one whole
+# first, so that a checkout or merge during the build cannot change it midway.
+{
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 project="$(dirname "$here")"
@@ -262,3 +266,5 @@ mkdir -p "$(dirname "$qt_dir")"
 mv -T "$work/install" "$qt_dir"
 [[ "${TINTRA_KEEP_QT_BUILD:-0}" == 1 ]] || rm -rf "$work"
 echo "The Windows Qt is in $qt_dir ($(du -sh "$qt_dir" | cut -f1)), built in $((($(date +%s) - started) / 60)) minutes."
+exit
+}

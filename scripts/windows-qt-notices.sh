@@ -21,20 +21,24 @@ set -euo pipefail
 qtbase="$(realpath "$1")" build="$2" out="$3"
 mkdir -p "$out"
 
-# The files the compiler read, relative to the Qt source.
-mapfile -t dlls < <(ninja -C "$build" -t targets all | sed -n 's/^\([^:]*\.dll\): .*/\1/p' |
+# The files the compiler read, relative to the Qt source. -n: ninja only
+# reads the build's logs, as it would otherwise compact them.
+mapfile -t dlls < <(ninja -n -C "$build" -t targets all | sed -n 's/^\([^:]*\.dll\): .*/\1/p' |
   grep -v 'Qt6Test')
 ((${#dlls[@]} > 0)) || { echo "No DLLs in the Qt build $build" >&2; exit 1; }
-ninja -C "$build" -t inputs "${dlls[@]}" | grep '\.obj$' |
-  xargs ninja -C "$build" -t deps | sed -n 's/^    //p' |
-  while read -r file; do
+inputs="$(ninja -n -C "$build" -t inputs "${dlls[@]}")"
+{
+  echo "$inputs"
+  grep '\.obj$' <<<"$inputs" | xargs ninja -n -C "$build" -t deps | sed -n 's/^    //p'
+} | while read -r file; do
     [[ "$file" == /* ]] || file="$(realpath -m "$build/$file")"
     if [[ "$file" == "$qtbase"/* ]]; then echo "${file#"$qtbase"/}"; fi
   done | sort -u >"$out/files.txt"
 
 # Debian's stanzas, the last one matching a file wins; a file under
 # src/3rdparty/<name>/ belongs to that library, any other to Qt. Prints, per
-# component: its id, its licences, and the common licences their texts name.
+# component: its id, 1 when Debian names it only in its "Files: *" stanza,
+# its licences, and the common licences their texts name.
 awk -v out="$out" '
 function glob_regex(glob,   regex, i, c) {
   regex = "^"
@@ -61,6 +65,7 @@ function end_paragraph(   n, globs, i) {
     stanzas++
     stanza_text[stanzas] = paragraph
     stanza_license[stanzas] = license
+    catch_all[stanzas] = (files == "*")
   } else if (license != "" && paragraph !~ /^Format:/) {
     license_text[license] = paragraph
   }
@@ -98,9 +103,10 @@ FNR == 1 { end_paragraph() }
 END {
   for (c = 1; c <= components; c++) {
     component = order[c]; file = out "/" component ".txt"
-    licenses = ""; commons = ""; delete named
+    licenses = ""; commons = ""; only_catch_all = 1; delete named
     for (i = 1; i <= count[component]; i++) {
       s = component_stanza[component, i]
+      if (!catch_all[s]) only_catch_all = 0
       printf "%s\n", stanza_text[s] > file
       if (!(stanza_license[s] in named)) {
         named[stanza_license[s]] = 1
@@ -124,7 +130,7 @@ END {
       }
     }
     close(file)
-    print component "\t" licenses "\t" commons
+    print component "\t" only_catch_all "\t" licenses "\t" commons
   }
 }' "$qtbase/debian/copyright" "$out/files.txt" >"$out/components.raw"
 
@@ -141,15 +147,48 @@ common_license_file() {
   esac
 }
 
+# A field of a bundled library's qt_attribution.json, when on one line.
+attribution_field() {
+  sed -n "s/^ *\"$2\": \"\\(.*\\)\",*\$/\\1/p" "$1/qt_attribution.json"
+}
+
+# A bundled library's own copyright notices and licence files, as Qt's
+# source names them.
+upstream_terms() {
+  local dir="$1" file
+  echo "The library's own notices and licence files, as Qt's source carries them:"
+  echo
+  attribution_field "$dir" Copyright
+  for file in $(grep -o '"LicenseFiles*": *\(\[[^]]*\]\|"[^"]*"\)' "$dir/qt_attribution.json" |
+    sed 's/^"LicenseFiles*": *//' | grep -o '"[^"]*"' | tr -d '"' | sort -u); do
+    echo
+    echo "$file:"
+    echo
+    cat "$dir/$file"
+  done
+}
+
 qt_version="$(sed -n '1s/^[^ ]* (\([^)]*\)).*/\1/p' "$qtbase/debian/changelog")"
 : >"$out/components.txt"
-while IFS=$'\t' read -r id licenses commons; do
-  attribution="$qtbase/src/3rdparty/$id/qt_attribution.json"
+while IFS=$'\t' read -r id only_catch_all licenses commons; do
+  library="$qtbase/src/3rdparty/$id"
   if [[ "$id" == qt ]]; then
     name="Qt (qtbase: Qt Core, Gui, Widgets and their plugins)" version="$qt_version"
   else
-    name="$(sed -n 's/^ *"Name": "\(.*\)",*$/\1/p' "$attribution" | head -1)"
-    version="$(sed -n 's/^ *"Version": "\(.*\)",*$/\1/p' "$attribution" | head -1)"
+    name="$(attribution_field "$library" Name | head -1)"
+    version="$(attribution_field "$library" Version | head -1)"
+    # Debian's copyright says nothing of its own about this library: its
+    # own terms alone.
+    if ((only_catch_all)); then
+      licenses="$(attribution_field "$library" LicenseId | head -1)"
+      {
+        echo "$name ${version:-(as bundled in Qt $qt_version)}, inside the Qt DLLs"
+        echo
+        upstream_terms "$library"
+      } >"$out/$id.txt"
+      printf '%s\t%s\t%s\t%s\n' "$name" "${version:--}" "$licenses" "$id.txt" >>"$out/components.txt"
+      continue
+    fi
   fi
   texts=()
   for common in $(tr ' ' '\n' <<<"$commons" | sort -u); do
@@ -171,6 +210,9 @@ while IFS=$'\t' read -r id licenses commons; do
       cat "$text"
       echo
     done
+    if [[ "$id" != qt ]]; then
+      upstream_terms "$library"
+    fi
   } >"$out/$id.txt.new"
   mv "$out/$id.txt.new" "$out/$id.txt"
   printf '%s\t%s\t%s\t%s\n' "$name" "${version:--}" "$licenses" "$id.txt" >>"$out/components.txt"
