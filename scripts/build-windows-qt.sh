@@ -129,6 +129,56 @@ fetch_source() {
   fi
 }
 
+# How Qt is configured: only what the Windows program needs, in DLLs.
+configure=(
+  -G Ninja
+  -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake"
+  -DCMAKE_BUILD_TYPE=Release
+  -DCMAKE_INSTALL_PREFIX="$work/install"
+  -DBUILD_SHARED_LIBS=ON
+  -DQT_HOST_PATH=/usr
+  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
+  -DQT_QMAKE_TARGET_MKSPEC=win32-g++
+  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
+  -DFEATURE_pkg_config=OFF
+  # Only Core, Gui, Widgets and Test.
+  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
+  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_vulkan=OFF
+  -DFEATURE_androiddeployqt=OFF
+  # No OpenGL at all: the feature alone leaves dynamic OpenGL on.
+  -DFEATURE_opengl=OFF -DINPUT_opengl=no
+  # Debian's source has no wintab, which tablet events need.
+  -DFEATURE_tabletevent=OFF
+  # Without Direct2D, DirectWrite 3 would leave out the font database the
+  # windows platform plugin calls; GDI's is the default anyway.
+  -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
+  # The bundled libraries: the mingw sysroot has none of them.
+  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF
+  -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF
+  -DFEATURE_system_doubleconversion=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
+  -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_style_windowsvista=ON
+)
+
+# The configure line of a finished build: the options above, with the values
+# its CMakeCache.txt recorded, written as from the Qt source archive's folder.
+configure_line_of() {
+  local cache="$1" option name value line="cmake -S qtbase -B build -G Ninja"
+  [[ -f "$cache" ]] || return 1
+  for option in "${configure[@]}"; do
+    [[ "$option" == -D* ]] || continue
+    name="${option#-D}"
+    name="${name%%=*}"
+    value="$(sed -n "s/^$name:[A-Z]*=//p" "$cache")"
+    [[ -n "$value" ]] || return 1
+    case "$name" in
+      CMAKE_INSTALL_PREFIX) value="<prefix>" ;;
+      CMAKE_TOOLCHAIN_FILE) value="cmake/$(basename "$value")" ;;
+    esac
+    line+=" -D$name=$value"
+  done
+  echo "$line"
+}
+
 # record_source DEST SRC_DIR VERSION CONFIGURE_LINE: DEST/source, the
 # corresponding source of the DLLs.
 record_source() {
@@ -164,17 +214,18 @@ EOF
 
 if ((kept)); then
   # A Qt built before the folder kept its source and notices: they come from
-  # its work folder, kept with TINTRA_KEEP_QT_BUILD=1, and what it recorded.
-  record="$qt_dir/licenses/QT-BUILD.txt"
-  read -r source_package source_version < <(sed -n 's/^Source: .* source package \([^ ]*\) \([^ ]*\)$/\1 \2/p' "$record" 2>/dev/null || true)
-  line="$(sed -n 's/^Configured with: cmake //p' "$record" 2>/dev/null || true)"
-  if [[ -z "${source_version:-}" || -z "$line" || ! -f "$work/build/.ninja_deps" ||
-    ! -f "$work/src/${source_package}_${source_version#*:}.dsc" ]]; then
+  # its work folder, kept with TINTRA_KEEP_QT_BUILD=1.
+  shopt -s nullglob
+  dsc=("$work"/src/*.dsc)
+  shopt -u nullglob
+  if ((${#dsc[@]} != 1)) || [[ ! -f "$work/build/.ninja_deps" ]] ||
+    ! line="$(configure_line_of "$work/build/CMakeCache.txt")"; then
     refuse "The Windows Qt in $qt_dir was built before Qt folders kept their source and licence notices, and its work folder $work (with src/, qtbase/ and build/) is gone, so they cannot be added: rebuild it."
   fi
+  source_version="$(sed -n 's/^Version: //p' "${dsc[0]}")"
   echo "Adding the source and the licence notices to the Windows Qt in $qt_dir..."
   mkdir -p "$qt_dir/source.new"
-  record_source "$qt_dir/source.new" "$work/src" "$source_version" "cmake -S qtbase -B build $line"
+  record_source "$qt_dir/source.new" "$work/src" "$source_version" "$line"
   run_step "$qt_dir/notices.log" "$here/windows-qt-notices.sh" "$work/qtbase" "$work/build" "$qt_dir/notices.new"
   mv "$qt_dir/source.new/source" "$qt_dir/source"
   mv "$qt_dir/notices.new" "$qt_dir/notices"
@@ -203,34 +254,6 @@ for patch in "$here"/windows-qt/*.patch; do
 done
 shopt -u nullglob
 
-configure=(
-  -G Ninja
-  -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake"
-  -DCMAKE_BUILD_TYPE=Release
-  -DCMAKE_INSTALL_PREFIX="$work/install"
-  -DBUILD_SHARED_LIBS=ON
-  -DQT_HOST_PATH=/usr
-  -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
-  -DQT_QMAKE_TARGET_MKSPEC=win32-g++
-  -DQT_BUILD_EXAMPLES=OFF -DQT_BUILD_TESTS=OFF
-  -DFEATURE_pkg_config=OFF
-  # Only Core, Gui, Widgets and Test.
-  -DFEATURE_sql=OFF -DFEATURE_network=OFF -DFEATURE_dbus=OFF -DFEATURE_xml=OFF
-  -DFEATURE_printsupport=OFF -DFEATURE_concurrent=OFF -DFEATURE_vulkan=OFF
-  -DFEATURE_androiddeployqt=OFF
-  # No OpenGL at all: the feature alone leaves dynamic OpenGL on.
-  -DFEATURE_opengl=OFF -DINPUT_opengl=no
-  # Debian's source has no wintab, which tablet events need.
-  -DFEATURE_tabletevent=OFF
-  # Without Direct2D, DirectWrite 3 would leave out the font database the
-  # windows platform plugin calls; GDI's is the default anyway.
-  -DFEATURE_direct2d=OFF -DFEATURE_directwrite3=OFF
-  # The bundled libraries: the mingw sysroot has none of them.
-  -DFEATURE_system_zlib=OFF -DFEATURE_system_pcre2=OFF -DFEATURE_system_freetype=OFF
-  -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF
-  -DFEATURE_system_doubleconversion=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
-  -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_style_windowsvista=ON
-)
 echo "Configuring..."
 run_step "$work/configure.log" cmake -S "$work/qtbase" -B "$work/build" "${configure[@]}"
 
@@ -256,8 +279,7 @@ run_step "$work/strip.log" find "$work/install" -name '*.dll' -exec x86_64-w64-m
 
 # What the downloads must carry beside the DLLs: their source and the
 # licence notices of what is inside them.
-record_source "$work/install" "$work/src" "$source_version" \
-  "$(echo "cmake -S qtbase -B build ${configure[*]}" | sed "s|$work/install|<prefix>|; s|$project/||")"
+record_source "$work/install" "$work/src" "$source_version" "$(configure_line_of "$work/build/CMakeCache.txt")"
 run_step "$work/notices.log" "$here/windows-qt-notices.sh" "$work/qtbase" "$work/build" "$work/install/notices"
 
 # Only now does QT_DIR come to be, and only if nobody made it meanwhile.
