@@ -29,7 +29,7 @@ cmake --build build/windows
 
 version="$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)"
 downloads="build/windows/Tintra-$version"
-if git rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+if [[ "$(git rev-parse --show-toplevel 2>/dev/null)" == "$(pwd -P)" ]]; then
   # The commit built, with the changes to its files not yet committed.
   commit="$(git stash create)"
   if [[ -n "$commit" ]]; then
