@@ -23,9 +23,7 @@ set(tintra_data ${PROJECT_SOURCE_DIR}/data)
 
 install(TARGETS tintra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-# The help and readme texts are optional until they are written.
-install(FILES ${tintra_data}/help.txt ${tintra_data}/readme.txt
-        DESTINATION ${CMAKE_INSTALL_DATADIR}/tintra OPTIONAL)
+install(FILES ${tintra_data}/help.txt ${TINTRA_README} DESTINATION ${CMAKE_INSTALL_DATADIR}/tintra)
 
 install(FILES ${tintra_data}/${TINTRA_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

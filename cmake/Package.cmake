@@ -6,10 +6,12 @@
 # Library dependencies come from dpkg-shlibdeps (Debian package dpkg-dev); the
 # packages the program needs at run time without linking to them are listed
 # here: the fonts it draws with and Qt's Wayland platform plugin.
+include(${CMAKE_CURRENT_LIST_DIR}/DebianDocs.cmake)
+
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME tintra)
-set(CPACK_PACKAGE_VENDOR "Tintra")
-set(CPACK_PACKAGE_CONTACT "Tintra maintainers <tintra@example.org>")
+set(CPACK_PACKAGE_VENDOR "The Tintra developers")
+set(CPACK_PACKAGE_CONTACT "${TINTRA_MAINTAINER}")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Veldmark Name Colorizer: coloured player names")
 # Debian wants the long description in lines of at most 80 characters.
 string(JOIN "\n" CPACK_PACKAGE_DESCRIPTION
@@ -21,7 +23,8 @@ set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
-set(CPACK_DEBIAN_PACKAGE_SECTION games)
+set(CPACK_DEBIAN_PACKAGE_SECTION utils)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE "${TINTRA_WEB_SITE}")
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 

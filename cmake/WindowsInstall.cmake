@@ -6,12 +6,12 @@
 #   tintra.exe, help.txt, readme.txt
 #   the Qt DLLs and the compiler's runtime DLLs that they load
 #   platforms/, styles/, imageformats/   the Qt plugins, loaded by name at run time
-#   licenses/                             Qt's licences and what its DLLs were built from
+#   licenses/                             the terms of everything inside (WindowsLicenses.cmake)
 set(tintra_data ${PROJECT_SOURCE_DIR}/data)
 cmake_path(SET tintra_qt_prefix NORMALIZE "${Qt6_DIR}/../../..")
 
 install(TARGETS tintra RUNTIME_DEPENDENCY_SET tintra_dlls RUNTIME DESTINATION .)
-install(FILES ${tintra_data}/help.txt ${tintra_data}/readme.txt DESTINATION .)
+install(FILES ${tintra_data}/help.txt ${TINTRA_README} DESTINATION .)
 
 # Plugins are not linked, so the dependency scan cannot find them.
 foreach(plugin IN ITEMS platforms:QWindowsIntegrationPlugin styles:QWindowsVistaStylePlugin
@@ -43,10 +43,4 @@ install(CODE "
   execute_process(COMMAND \"${CMAKE_STRIP}\" --strip-unneeded \${tintra_runtime_dlls}
                   COMMAND_ERROR_IS_FATAL ANY)")
 
-install(DIRECTORY ${tintra_qt_prefix}/licenses/ DESTINATION licenses)
-# The compiler's runtime DLLs come with their own terms: Debian's copyright
-# files of the packages they are taken from.
-install(FILES /usr/share/doc/gcc-mingw-w64-x86-64-posix-runtime/copyright
-        DESTINATION licenses RENAME libstdc++-libgcc-copyright.txt)
-install(FILES /usr/share/doc/mingw-w64-x86-64-dev/copyright
-        DESTINATION licenses RENAME libwinpthread-copyright.txt)
+include(${CMAKE_CURRENT_LIST_DIR}/WindowsLicenses.cmake)

@@ -10,12 +10,14 @@ include(${CMAKE_CURRENT_LIST_DIR}/WindowsInstall.cmake)
 
 set(CPACK_GENERATOR ZIP NSIS)
 set(CPACK_PACKAGE_NAME Tintra)
-set(CPACK_PACKAGE_VENDOR Tintra)
+set(CPACK_PACKAGE_VENDOR "The Tintra developers")  # the publisher Windows shows
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "Veldmark Name Colorizer: coloured player names")
 set(CPACK_PACKAGE_FILE_NAME Tintra-${PROJECT_VERSION}-win64)
 set(CPACK_PACKAGE_INSTALL_DIRECTORY Tintra)
 set(CPACK_PACKAGE_EXECUTABLES tintra "Veldmark Name Colorizer")
 set(CPACK_STRIP_FILES ON)
+# The NSIS commands below hold quotes and ${...} of their own.
+set(CPACK_VERBATIM_VARIABLES ON)
 # The installer's file name differs from the zip's, and only the zip holds
 # the portable marker.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/WindowsPackageNames.cmake)
@@ -32,5 +34,22 @@ set(CPACK_NSIS_INSTALLED_ICON_NAME tintra.exe)
 set(CPACK_NSIS_MUI_ICON ${PROJECT_SOURCE_DIR}/data/icons/org.example.Tintra.ico)
 set(CPACK_NSIS_MUI_UNIICON ${PROJECT_SOURCE_DIR}/data/icons/org.example.Tintra.ico)
 set(CPACK_NSIS_ENABLE_UNINSTALL_BEFORE_INSTALL ON)
+
+# The installer's licence page shows the project's licence.
+set(CPACK_RESOURCE_FILE_LICENSE ${PROJECT_SOURCE_DIR}/LICENSES/GPL-3.0-or-later.txt)
+# Windows' list of installed apps: one entry, whatever the version, with the
+# web site as its help link and the size the installed files take.
+set(CPACK_PACKAGE_INSTALL_REGISTRY_KEY Tintra)
+set(CPACK_NSIS_HELP_LINK ${TINTRA_WEB_SITE})
+set(CPACK_NSIS_URL_INFO_ABOUT ${TINTRA_WEB_SITE})
+string(APPEND CPACK_NSIS_DEFINES "\n!include FileFunc.nsh")
+string(JOIN "\n" CPACK_NSIS_EXTRA_INSTALL_COMMANDS
+  "\${GetSize} \"$INSTDIR\" \"/S=0K\" $0 $1 $2"
+  "WriteRegDWORD SHCTX \"Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\" \"EstimatedSize\" $0")
+# The uninstaller takes the publisher's registry key with the app's, when no
+# other app of ours is left in it (these run before CPack's own removals).
+string(JOIN "\n" CPACK_NSIS_EXTRA_UNINSTALL_COMMANDS
+  "DeleteRegKey SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\\${CPACK_PACKAGE_INSTALL_REGISTRY_KEY}\""
+  "DeleteRegKey /ifempty SHCTX \"Software\\${CPACK_PACKAGE_VENDOR}\"")
 
 include(CPack)

@@ -3,12 +3,18 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The Windows downloads under Wine, used as a Windows player would use them:
-// tintra.exe started from the unpacked zip, and the installer run silently.
+// tintra.exe started from the unpacked zip, and the installer run silently;
+// and what they carry: the Windows readme, the terms of every component, the
+// licence page, the source archives beside them.
 // The same harness drives it as the Linux program; Wine draws the window's
 // frame itself, and its clipboard is the X server's.
 #include <QDir>
 #include <QFile>
+#include <QMap>
+#include <QRegularExpression>
+#include <QTemporaryDir>
 #include <QThread>
+#include <algorithm>
 
 #include "previewpixels.h"
 #include "session.h"
@@ -43,7 +49,122 @@ QImage previewOf(Session& session, const QString& name) {
   });
 }
 
+// The downloads' common start, "build/windows/Tintra-1.2.2", and their version.
+QString downloadsPrefix() {
+  return qEnvironmentVariable("TINTRA_WINDOWS_ZIP")
+      .remove(QRegularExpression(QStringLiteral("-win64\\.zip$")));
+}
+QString version() {
+  return downloadsPrefix().section(u'-', -1);
+}
+
+// The values of a registry key, as "reg query" lists them; empty when there is no such key.
+QMap<QString, QString> registryValues(const QString& key) {
+  const RunResult listed =
+      wineMachine().wine({QStringLiteral("reg"), QStringLiteral("query"), key});
+  QMap<QString, QString> values;
+  static const QRegularExpression kValue(QStringLiteral("^\\s+(\\S+)\\s+REG_\\w+\\s+(.*?)\\s*$"));
+  for (const QString& line : listed.output.split(u'\n')) {
+    const QRegularExpressionMatch match = kValue.match(line);
+    if (listed.exitCode == 0 && match.hasMatch()) {
+      values.insert(match.captured(1), match.captured(2));
+    }
+  }
+  return values;
+}
+
+const QString kUninstallKey =
+    QStringLiteral("HKLM\\Software\\Microsoft\\Windows\\CurrentVersion\\Uninstall\\Tintra");
+
 }  // namespace
+
+TEST(WineE2e, ZipCarriesTheWindowsReadmeAndTheTermsOfEveryComponent) {
+  const QString readme =
+      QString::fromUtf8(fileBytes(wineMachine().unpacked() + QStringLiteral("/readme.txt")));
+  EXPECT_TRUE(readme.contains(QStringLiteral("%APPDATA%\\Tintra\\Tintra.ini")))
+      << "not the Windows readme";
+  EXPECT_TRUE(readme.contains(QStringLiteral("Tintra-%1-qt-source.tar.xz").arg(version())));
+  for (const QString& linuxOnly : {QStringLiteral("~/.config"), QStringLiteral("./run.sh")}) {
+    EXPECT_FALSE(readme.contains(linuxOnly)) << "the readme speaks of " << linuxOnly.toStdString();
+  }
+
+  // licenses/README.txt: a block per component, its name first, then its
+  // version, licence and file.
+  const QString licenses = wineMachine().unpacked() + QStringLiteral("/licenses/");
+  const QStringList blocks = QString::fromUtf8(fileBytes(licenses + QStringLiteral("README.txt")))
+                                 .split(QStringLiteral("\n\n"));
+  const struct {
+    const char* component;
+    const char* licence;
+  } kComponents[] = {{"Qt (", "LGPL-3"},   {"FreeType", "FTL"},          {"HarfBuzz", "Harfbuzz"},
+                     {"libpng", "libpng"}, {"libjpeg-turbo", "libjpeg"}, {"zlib", "Zlib"},
+                     {"PCRE2", "BSD"},     {"mingw-w64 runtime", "ZPL"}, {"Tintra", "GPL-3.0"}};
+  for (const auto& [component, licence] : kComponents) {
+    const auto block = std::find_if(blocks.begin(), blocks.end(), [&](const QString& text) {
+      return text.contains(QStringLiteral("File:")) &&
+             text.section(u'\n', 0, 0).contains(QLatin1String(component), Qt::CaseInsensitive);
+    });
+    if (block == blocks.end()) {
+      ADD_FAILURE() << "licenses/README.txt does not list " << component;
+      continue;
+    }
+    EXPECT_TRUE(block->contains(QStringLiteral("Licence: ")) &&
+                block->contains(QLatin1String(licence)))
+        << component << ": " << block->toStdString();
+    const QString terms = QString::fromUtf8(
+        fileBytes(licenses + block->section(QStringLiteral("File:"), 1).trimmed()));
+    EXPECT_TRUE(terms.contains(QStringLiteral("Copyright"), Qt::CaseInsensitive) &&
+                terms.size() > 1000)
+        << component << ": no licence text and copyright notice in its file";
+  }
+}
+
+TEST(WineE2e, SourceArchivesUnpackBesideTheDownloads) {
+  const QTemporaryDir unpacked;
+  for (const QString& archive :
+       {QStringLiteral("-source.tar.xz"), QStringLiteral("-qt-source.tar.xz")}) {
+    EXPECT_EQ(runTool(QStringLiteral("tar"),
+                      {QStringLiteral("-xJf"), downloadsPrefix() + archive, QStringLiteral("-C"),
+                       unpacked.path()},
+                      120000)
+                  .exitCode,
+              0)
+        << archive.toStdString() << " did not unpack";
+  }
+  const QDir source(unpacked.filePath(QStringLiteral("Tintra-%1-source").arg(version())));
+  EXPECT_TRUE(source.exists(QStringLiteral("CMakeLists.txt")) &&
+              source.exists(QStringLiteral("scripts/build-windows-qt.sh")));
+  const QDir qt(unpacked.filePath(QStringLiteral("Tintra-%1-qt-source").arg(version())));
+  for (const QString& pattern : {QStringLiteral("*.dsc"), QStringLiteral("*.orig.tar.xz"),
+                                 QStringLiteral("*.debian.tar.xz")}) {
+    EXPECT_EQ(qt.entryList({pattern}, QDir::Files).size(), 1)
+        << "the Qt source lacks " << pattern.toStdString();
+  }
+  EXPECT_FALSE(QDir(qt.filePath(QStringLiteral("patches")))
+                   .entryList({QStringLiteral("*.patch")})
+                   .isEmpty());
+  EXPECT_TRUE(QString::fromUtf8(fileBytes(qt.filePath(QStringLiteral("README.txt"))))
+                  .contains(QStringLiteral("-DCMAKE_TOOLCHAIN_FILE=")))
+      << "the Qt source does not say how Qt was configured";
+}
+
+TEST(WineE2e, InstallerShowsTheProjectsLicence) {
+  Session installer;
+  installer.setProgram(QStringLiteral("wine"), {qEnvironmentVariable("TINTRA_WINDOWS_SETUP")});
+  installer.launch();
+  ASSERT_TRUE(installer.focusWindowTitled(QStringLiteral(" Setup$")));
+  installer.pressKeys(QStringLiteral("Return"));  // Next, to the licence page
+  // The licence text fills the page's middle: copy it all.
+  const QString page = installer.waitForWindow(QStringLiteral(" Setup$"));
+  const QRect frame = installer.windowGeometry(page);
+  installer.clickWindow(page, {frame.width() / 2, frame.height() / 2});
+  installer.pressKeys(QStringLiteral("ctrl+a ctrl+c"));
+  const QString shown = installer.clipboardText();
+  EXPECT_TRUE(shown.contains(QStringLiteral("GNU GENERAL PUBLIC LICENSE")) &&
+              shown.contains(QStringLiteral("Version 3, 29 June 2007")))
+      << "the licence page shows: " << shown.left(200).toStdString();
+  installer.kill();  // before it installs anything
+}
 
 TEST(WineE2e, ZipRunsAndDrawsATypedNameAsOnLinux) {
   const QString name = QStringLiteral("^1Hh^4Ee");
@@ -145,6 +266,20 @@ TEST(WineE2e, InstallerInstallsSilentlyAndItsUninstallerKeepsTheSettings) {
       QStringLiteral("C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\"
                      "Veldmark Name Colorizer\\Veldmark Name Colorizer.lnk"));
   EXPECT_TRUE(QFileInfo::exists(shortcut)) << "no Start-menu entry";
+  EXPECT_EQ(fileBytes(folder + QStringLiteral("/readme.txt")),
+            fileBytes(wineMachine().unpacked() + QStringLiteral("/readme.txt")));
+  EXPECT_TRUE(QFileInfo::exists(folder + QStringLiteral("/licenses/README.txt")));
+
+  // Windows' list of installed apps.
+  const QMap<QString, QString> app = registryValues(kUninstallKey);
+  EXPECT_EQ(app.value(QStringLiteral("DisplayName")), QStringLiteral("Veldmark Name Colorizer"));
+  EXPECT_EQ(app.value(QStringLiteral("DisplayVersion")), version());
+  EXPECT_EQ(app.value(QStringLiteral("Publisher")), QStringLiteral("The Tintra developers"));
+  EXPECT_EQ(app.value(QStringLiteral("DisplayIcon")),
+            QStringLiteral("C:\\Program Files\\Tintra\\tintra.exe"));
+  EXPECT_TRUE(app.value(QStringLiteral("HelpLink")).endsWith(QStringLiteral("/tintra")));
+  // Its size in KiB: the Qt DLLs alone take more than 10 MB.
+  EXPECT_GT(app.value(QStringLiteral("EstimatedSize")).toInt(nullptr, 16), 10000);
 
   EXPECT_FALSE(QFileInfo::exists(folder + QStringLiteral("/portable.txt")))
       << "the installed program is not portable";
@@ -169,6 +304,7 @@ TEST(WineE2e, InstallerInstallsSilentlyAndItsUninstallerKeepsTheSettings) {
   }
   EXPECT_FALSE(QFileInfo::exists(folder)) << "the uninstaller left the program's folder";
   EXPECT_FALSE(QFileInfo::exists(shortcut)) << "the uninstaller left the Start-menu entry";
+  EXPECT_TRUE(registryValues(kUninstallKey).isEmpty()) << "still in the list of installed apps";
   EXPECT_TRUE(QFileInfo::exists(session.settingsFile())) << "the uninstaller took the settings";
 }
 

@@ -7,7 +7,8 @@
 # Builds the .deb from a configured and built tree, unpacks it into a scratch
 # root as dpkg would install it, and checks what a user's machine gets: the
 # program, its data files, the menu entry, the icon sizes and the metainfo,
-# validated by the freedesktop and AppStream tools.
+# validated by the freedesktop and AppStream tools, and the whole package by
+# lintian.
 # Usage: check_deb.sh <build dir> <source dir> <scratch dir> <version>
 set -euo pipefail
 build=$1 source=$2 work=$3 version=$4
@@ -38,6 +39,12 @@ need_file() {
   [[ -f "$root/$1" ]] || fail "missing /$1"
 }
 
+# Debian's policy: lintian finds no error and no warning.
+if ! lintian --fail-on error,warning "$deb" >"$work/lintian.log" 2>&1; then
+  cat "$work/lintian.log" >&2
+  fail "lintian rejects the package (above)"
+fi
+
 # The control fields: version and the dependencies a fresh machine must fetch.
 [[ "$(dpkg-deb --field "$deb" Package)" == tintra ]] || fail "package name"
 [[ "$(dpkg-deb --field "$deb" Version)" == "$version" ]] || fail "version is not $version"
@@ -54,13 +61,14 @@ fi
 
 [[ -x "$root/usr/bin/tintra" ]] || fail "missing or not executable: /usr/bin/tintra"
 
-# The help and readme texts, once written, travel unchanged.
-for text in help.txt readme.txt; do
-  if [[ -f "$source/data/$text" ]]; then
-    cmp -s "$source/data/$text" "$root/usr/share/tintra/$text" ||
-      fail "/usr/share/tintra/$text differs from data/$text or is missing"
-  fi
-done
+# The help text travels unchanged, and so does the Linux readme made from
+# data/readme.txt.in.
+cmp -s "$source/data/help.txt" "$root/usr/share/tintra/help.txt" ||
+  fail "/usr/share/tintra/help.txt differs from data/help.txt or is missing"
+cmp -s "$build/generated/readme.txt" "$root/usr/share/tintra/readme.txt" ||
+  fail "/usr/share/tintra/readme.txt differs from the build's readme or is missing"
+grep -q "~/.config/Tintra/Tintra.ini" "$root/usr/share/tintra/readme.txt" ||
+  fail "/usr/share/tintra/readme.txt does not say where the settings live on Linux"
 
 # The icon: the SVG plus each PNG size, each image as large as its folder says.
 need_file "usr/share/icons/hicolor/scalable/apps/$id.svg"
