@@ -37,7 +37,7 @@ build() {
   git clone -q --no-checkout "$top" "$folder"
   git -C "$folder" checkout -q --detach "$commit"
   if [[ "$what" == deb ]]; then
-    (cd "$folder" && cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+    (cd "$folder" && cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release \
       -DTINTRA_BUILD_TESTS=OFF >/dev/null && cmake --build build/release >/dev/null &&
       cd build/release && cpack -G DEB -B "$folder/out" >/dev/null)
     (cd "$folder/out" && ls -- *.deb) >"$folder/downloads"
