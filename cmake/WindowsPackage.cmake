@@ -21,6 +21,7 @@ set(CPACK_VERBATIM_VARIABLES ON)
 # The installer's file name differs from the zip's, and only the zip holds
 # the portable marker.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/WindowsPackageNames.cmake)
+set(CPACK_TINTRA_SOURCE_DATE_EPOCH ${TINTRA_SOURCE_DATE_EPOCH})
 set(CPACK_TINTRA_PORTABLE_DIR ${PROJECT_SOURCE_DIR}/data/portable)
 
 # NSIS makes a 32-bit installer unless told otherwise, and that does not run

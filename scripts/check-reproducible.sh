@@ -65,17 +65,18 @@ unpack() {
   esac
 }
 
-# first_difference A B: the first file, in name order, that differs between
-# two unpacked downloads or is in one only.
-first_difference() {
-  local a="$1" b="$2" path
+# differences A B: the files, in name order, that differ between two
+# unpacked downloads or are in one only; the first five.
+differences() {
+  local a="$1" b="$2" path found=0
   while IFS= read -r path; do
     if [[ ! -f "$a/$path" || ! -f "$b/$path" ]] || ! cmp -s "$a/$path" "$b/$path"; then
-      echo "$path"
-      return
+      echo "  ${path#./}"
+      found=$((found + 1))
+      ((found < 5)) || return 0
     fi
   done < <( (cd "$a" && find . -type f; cd "$b" && find . -type f) | LC_ALL=C sort -u)
-  echo "(no file: the archives differ in their entries' order, times or owners)"
+  ((found > 0)) || echo "  no file: the archives differ in their entries' order, times or owners"
 }
 
 for folder in "${folders[@]}"; do
@@ -100,7 +101,9 @@ while IFS= read -r download; do
   failed=1
   unpack "$one/out/$download" "$work/unpacked/one/$download"
   unpack "$two/out/$download" "$work/unpacked/two/$download"
-  echo "FAIL: $download differs, first in: $(first_difference \
-    "$work/unpacked/one/$download" "$work/unpacked/two/$download")" >&2
+  {
+    echo "FAIL: $download differs; the first files inside it that differ:"
+    differences "$work/unpacked/one/$download" "$work/unpacked/two/$download"
+  } >&2
 done <"$one/downloads"
 exit "$failed"
