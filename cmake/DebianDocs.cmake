@@ -6,23 +6,9 @@
 #   share/man/man1/tintra.1.gz        the manual page
 #   share/doc/tintra/changelog.gz     the release history, data/changelog
 #   share/doc/tintra/copyright        who holds the copyright, under which licence
-# data/changelog's newest entry also gives the package's maintainer and the
-# manual page's date: TINTRA_MAINTAINER and TINTRA_RELEASE_DATE.
+# The manual page's date is the release's, from cmake/ReleaseInfo.cmake.
 set(tintra_docs ${PROJECT_BINARY_DIR}/generated/doc)
 file(MAKE_DIRECTORY ${tintra_docs})
-
-file(STRINGS ${PROJECT_SOURCE_DIR}/data/changelog tintra_changelog_top LIMIT_COUNT 1)
-if(NOT tintra_changelog_top MATCHES "^tintra \\(${PROJECT_VERSION}\\) ")
-  message(FATAL_ERROR "data/changelog's newest entry is not version ${PROJECT_VERSION}: "
-                      "add an entry for it at the top")
-endif()
-file(STRINGS ${PROJECT_SOURCE_DIR}/data/changelog tintra_changelog_trailer
-     REGEX "^ -- " LIMIT_COUNT 1)
-if(NOT tintra_changelog_trailer MATCHES "^ -- (.+>)  [A-Z][a-z][a-z], ([0-9]+ [A-Z][a-z][a-z] [0-9]+) ")
-  message(FATAL_ERROR "data/changelog's newest entry has no \" -- Name <address>  date\" line")
-endif()
-set(TINTRA_MAINTAINER "${CMAKE_MATCH_1}")
-set(TINTRA_RELEASE_DATE "${CMAKE_MATCH_2}")
 
 # Debian wants these compressed with gzip -9n, the same bytes on every build.
 function(tintra_gzip input output)

@@ -10,7 +10,7 @@ if(NOT TINTRA_CLANG_FORMAT)
 endif()
 
 set(_tintra_format_globs)
-foreach(folder app core data game links platform settings tests ui)
+foreach(folder app core data game links platform rtf settings tests ui)
   list(APPEND _tintra_format_globs
        ${PROJECT_SOURCE_DIR}/${folder}/*.cpp ${PROJECT_SOURCE_DIR}/${folder}/*.h)
 endforeach()

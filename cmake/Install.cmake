@@ -23,7 +23,7 @@ set(tintra_data ${PROJECT_SOURCE_DIR}/data)
 
 install(TARGETS tintra RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 
-install(FILES ${tintra_data}/help.txt ${TINTRA_README} DESTINATION ${CMAKE_INSTALL_DATADIR}/tintra)
+install(FILES ${TINTRA_HELP} ${TINTRA_README} DESTINATION ${CMAKE_INSTALL_DATADIR}/tintra)
 
 install(FILES ${tintra_data}/${TINTRA_APP_ID}.desktop
         DESTINATION ${CMAKE_INSTALL_DATADIR}/applications)

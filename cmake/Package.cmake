@@ -38,4 +38,8 @@ list(JOIN tintra_runtime_packages ", " CPACK_DEBIAN_PACKAGE_DEPENDS)
 # Opening the web site and the readme goes through the desktop's default handler.
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "xdg-utils")
 
+# Every file in the package carries the build's one time.
+set(CPACK_TINTRA_SOURCE_DATE_EPOCH ${TINTRA_SOURCE_DATE_EPOCH})
+set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/PackageDate.cmake)
+
 include(CPack)

@@ -7,11 +7,10 @@
 #   the Qt DLLs and the compiler's runtime DLLs that they load
 #   platforms/, styles/, imageformats/   the Qt plugins, loaded by name at run time
 #   licenses/                             the terms of everything inside (WindowsLicenses.cmake)
-set(tintra_data ${PROJECT_SOURCE_DIR}/data)
 cmake_path(SET tintra_qt_prefix NORMALIZE "${Qt6_DIR}/../../..")
 
 install(TARGETS tintra RUNTIME_DEPENDENCY_SET tintra_dlls RUNTIME DESTINATION .)
-install(FILES ${tintra_data}/help.txt ${TINTRA_README} DESTINATION .)
+install(FILES ${TINTRA_HELP} ${TINTRA_README} DESTINATION .)
 
 # Plugins are not linked, so the dependency scan cannot find them.
 foreach(plugin IN ITEMS platforms:QWindowsIntegrationPlugin styles:QWindowsVistaStylePlugin

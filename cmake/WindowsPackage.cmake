@@ -21,11 +21,15 @@ set(CPACK_VERBATIM_VARIABLES ON)
 # The installer's file name differs from the zip's, and only the zip holds
 # the portable marker.
 set(CPACK_PROJECT_CONFIG_FILE ${CMAKE_CURRENT_LIST_DIR}/WindowsPackageNames.cmake)
+set(CPACK_TINTRA_SOURCE_DATE_EPOCH ${TINTRA_SOURCE_DATE_EPOCH})
 set(CPACK_TINTRA_PORTABLE_DIR ${PROJECT_SOURCE_DIR}/data/portable)
 
 # NSIS makes a 32-bit installer unless told otherwise, and that does not run
 # where Windows (or Wine) is 64-bit only.
 set(CPACK_NSIS_DEFINES "Target amd64-unicode")
+# The installed files get the time they are installed, not the time the
+# staging folder was made, so the installer is the same for the same commit.
+string(APPEND CPACK_NSIS_DEFINES "\nSetDateSave off")
 set(CPACK_NSIS_INSTALL_ROOT "$PROGRAMFILES64")
 set(CPACK_NSIS_EXECUTABLES_DIRECTORY .)
 set(CPACK_NSIS_DISPLAY_NAME "Veldmark Name Colorizer")

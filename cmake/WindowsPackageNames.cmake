@@ -3,6 +3,7 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 
 # Read by cpack once for each generator.
+include(${CMAKE_CURRENT_LIST_DIR}/PackageDate.cmake)
 if(CPACK_GENERATOR STREQUAL "NSIS")
   set(CPACK_PACKAGE_FILE_NAME "${CPACK_PACKAGE_FILE_NAME}-setup")
 elseif(CPACK_GENERATOR STREQUAL "ZIP")

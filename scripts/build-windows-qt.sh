@@ -72,6 +72,18 @@ run_step() {
   fi
 }
 
+# replace_dir NEW DEST: NEW takes DEST's place, the old DEST gone only once
+# NEW is there (mv alone would move NEW inside an existing DEST).
+replace_dir() {
+  local new="$1" dest="$2"
+  rm -rf "$dest.old"
+  if [[ -e "$dest" ]]; then
+    mv -T "$dest" "$dest.old"
+  fi
+  mv -T "$new" "$dest"
+  rm -rf "$dest.old"
+}
+
 # The deb-src twins of the machine's own "deb" entries, in a private apt
 # configuration under $1, so that the machine's sources stay as they are.
 private_apt() {
@@ -227,8 +239,9 @@ if ((kept)); then
   mkdir -p "$qt_dir/source.new"
   record_source "$qt_dir/source.new" "$work/src" "$source_version" "$line"
   run_step "$qt_dir/notices.log" "$here/windows-qt-notices.sh" "$work/qtbase" "$work/build" "$qt_dir/notices.new"
-  mv "$qt_dir/source.new/source" "$qt_dir/source"
-  mv "$qt_dir/notices.new" "$qt_dir/notices"
+  # Both whole before either replaces what the folder had.
+  replace_dir "$qt_dir/source.new/source" "$qt_dir/source"
+  replace_dir "$qt_dir/notices.new" "$qt_dir/notices"
   rm -r "$qt_dir/source.new" "$qt_dir/notices.log"
   exit 0
 fi

@@ -19,9 +19,9 @@ keys=${1:-1500}
 rounds=${2:-5}
 
 if [[ -z "${TYPING_COST_IN_XVFB:-}" ]]; then
-  cmake -S . -B build/bench -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+  cmake -S . -B build/bench-typing -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
     -DTINTRA_BUILD_TESTS=OFF -DTINTRA_BENCHMARKS=ON >/dev/null
-  cmake --build build/bench -j2 --target tintra bench_bare_lineedit bench_naive_cells bench_paste_latency >/dev/null
+  cmake --build build/bench-typing -j2 --target tintra bench_bare_lineedit bench_naive_cells bench_paste_latency >/dev/null
   export TYPING_COST_IN_XVFB=1
   exec xvfb-run -a -s "-screen 0 1024x768x24 -noreset" "$0" "$@"
 fi
@@ -59,8 +59,8 @@ type_round() {
 
 programs=(bare naive tintra)
 declare -A total binary title
-binary=([bare]=build/bench/tests/bench/bench_bare_lineedit
-  [naive]=build/bench/tests/bench/bench_naive_cells [tintra]=build/bench/tintra)
+binary=([bare]=build/bench-typing/tests/bench/bench_bare_lineedit
+  [naive]=build/bench-typing/tests/bench/bench_naive_cells [tintra]=build/bench-typing/tintra)
 title=([bare]="Bare line edit" [naive]="Naive cells" [tintra]="Veldmark Name Colorizer")
 for program in "${programs[@]}"; do total[$program]=0; done
 for ((round = 1; round <= rounds; ++round)); do
@@ -79,4 +79,4 @@ awk -v b="${total[bare]}" -v n="${total[naive]}" -v t="${total[tintra]}" -v r="$
   printf "ratio to bare: naive %.2f, tintra %.2f\n", n / b, t / b }'
 
 # The paste runs in an Xvfb of its own.
-build/bench/tests/bench/bench_paste_latency
+build/bench-typing/tests/bench/bench_paste_latency

@@ -90,7 +90,7 @@ if [[ -f "$root/$desktop" ]]; then
   exec_line=$(sed -n 's/^Exec=//p' "$root/$desktop")
   [[ -x "$root/usr/bin/${exec_line%% *}" ]] || fail "Exec=$exec_line is not the installed program"
   grep -qx "Icon=$id" "$root/$desktop" || fail "Icon is not $id"
-  grep -qx "Categories=Game;Utility;" "$root/$desktop" || fail "Categories"
+  grep -qx "Categories=Game;" "$root/$desktop" || fail "Categories"
 fi
 
 # The installed program starts from the menu entry's command and keeps running

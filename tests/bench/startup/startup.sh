@@ -11,13 +11,13 @@
 #
 #   tests/bench/startup/startup.sh [runs per program, default 15]
 #
-# Builds a Release tree in build/bench (or $TINTRA_BENCH_BUILD) with
+# Builds a Release tree in build/bench-startup (or $TINTRA_BENCH_BUILD) with
 # -DTINTRA_BENCHMARKS=ON. Times are noisy on a shared machine: compare the
 # ratios of one run, not absolute times across runs.
 set -euo pipefail
 runs=${1:-15}
 source_dir=$(cd "$(dirname "$0")/../../.." && pwd)
-build=${TINTRA_BENCH_BUILD:-$source_dir/build/bench}
+build=${TINTRA_BENCH_BUILD:-$source_dir/build/bench-startup}
 
 cmake -S "$source_dir" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release \
   -DTINTRA_BENCHMARKS=ON -DTINTRA_BUILD_TESTS=OFF >/dev/null
