@@ -21,6 +21,7 @@
 #include "settings/quit.h"
 #include "settings/startup.h"
 #include "ui/accessiblenames.h"
+#include "ui/comboboxaccessible.h"
 #include "ui/fonts.h"
 #include "ui/previewcommands.h"
 
@@ -30,6 +31,7 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("main"));
   setFont(ui::msSansSerifFont(8.25));
+  ui::installComboBoxAccessible();
   setupClientArea();
   setupMenus();
   ui::applyAccessibleNames(*this, ui::mainWindowAccessibleNames());

@@ -4,6 +4,8 @@
 
 #include "ui/accessiblenames.h"
 
+#include <QComboBox>
+#include <QLineEdit>
 #include <QObject>
 #include <QWidget>
 #include <array>
@@ -114,6 +116,11 @@ QStringList applyAccessibleNames(QObject& root, std::span<const AccessibleName> 
     }
     widget->setAccessibleName(QString::fromUtf8(entry.name));
     widget->setAccessibleDescription(QString::fromUtf8(entry.description));
+    // The edit field of an editable list is read on its own when it has the
+    // focus: it says what the list is for, too.
+    if (auto* list = qobject_cast<QComboBox*>(widget); list != nullptr && list->lineEdit()) {
+      list->lineEdit()->setAccessibleName(widget->accessibleName());
+    }
   }
   return missing;
 }

@@ -32,8 +32,8 @@ struct AccessibleName {
 [[nodiscard]] std::span<const AccessibleName> aboutWindowAccessibleNames();
 
 // Gives every widget under root that the table names its accessible name and
-// description. Returns the object names of the table that root does not hold,
-// so that a renamed control is noticed rather than left unnamed.
+// description, the edit field of a named editable list included. Returns the object names of the
+// table that root does not hold, so that a renamed control is noticed rather than left unnamed.
 QStringList applyAccessibleNames(QObject& root, std::span<const AccessibleName> names);
 
 }  // namespace ui
