@@ -17,9 +17,11 @@
 #include "app/codeentry.h"
 #include "app/colorlegend.h"
 #include "app/previewpanel.h"
+#include "core/previewwords.h"
 #include "settings/quit.h"
 #include "settings/startup.h"
 #include "ui/accessiblenames.h"
+#include "ui/comboboxaccessible.h"
 #include "ui/fonts.h"
 #include "ui/previewcommands.h"
 
@@ -29,6 +31,7 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
     : QMainWindow(parent), platform_(platform) {
   setObjectName(QStringLiteral("main"));
   setFont(ui::msSansSerifFont(8.25));
+  ui::installComboBoxAccessible();
   setupClientArea();
   setupMenus();
   ui::applyAccessibleNames(*this, ui::mainWindowAccessibleNames());
@@ -98,12 +101,18 @@ QString MainWindow::toColText() const {
 
 void MainWindow::resetPreview() {
   core::resetPreview(cells_);
-  preview_->showCells(cells_);
+  previewCutOff_ = false;
+  showPreview();
 }
 
 void MainWindow::paintFromCell(int code, int firstCell) {
   core::paintFromCell(cells_, code, firstCell);
+  showPreview();
+}
+
+void MainWindow::showPreview() {
   preview_->showCells(cells_);
+  preview_->describe(core::previewWords(cells_, previewCutOff_));
 }
 
 void MainWindow::setPreviewShade(const core::Rgb& color) {
@@ -176,8 +185,10 @@ void MainWindow::Form_GotFocus() {
 }
 
 void MainWindow::pureCode_Change() {
-  core::renderPreview(cells_, pureCode_->text());
-  preview_->showCells(cells_);
+  const QString name = pureCode_->text();
+  core::renderPreview(cells_, name);
+  previewCutOff_ = core::previewCutsOff(name);
+  showPreview();
 }
 
 void MainWindow::pureCode_KeyDown(int keyCode, int /*shift*/) {

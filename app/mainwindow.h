@@ -102,6 +102,7 @@ class MainWindow : public QMainWindow {
   void setupExamplesMenu();
   void setupHelpMenu();
   void fillColorLists();
+  void showPreview();
 
   platform::Platform& platform_;
   settings::GlobalVars globals_;  // the in-memory settings, filled at start-up
@@ -114,6 +115,7 @@ class MainWindow : public QMainWindow {
   PreviewPanel* preview_ = nullptr;
   QPushButton* closeButton_ = nullptr;
   core::PreviewCells cells_ = core::initialPreviewCells();
+  bool previewCutOff_ = false;  // the name goes on past the last cell
   bool centred_ = false;
   bool leftForMessageBox_ = false;
   QPointer<QWidget> focusBeforeMessageBox_;

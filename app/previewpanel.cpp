@@ -56,6 +56,13 @@ void PreviewPanel::showCells(const core::PreviewCells& cells) {
   }
 }
 
+void PreviewPanel::describe(const QString& words) {
+  if (words != accessibleDescription()) {
+    setAccessibleDescription(words);
+    setToolTip(words);
+  }
+}
+
 void PreviewPanel::updateCell(int cell, const core::PreviewCell& before,
                               const core::PreviewCell& after) {
   // An empty cell looks the same whatever its colour, size or top.

@@ -26,6 +26,9 @@ class PreviewPanel : public QWidget {
 
   void showCells(const core::PreviewCells& cells);
   [[nodiscard]] const core::PreviewCells& cells() const { return cells_; }
+  // What the cells show, in words: the accessible description, so that a
+  // screen reader is told of each change, and the tooltip.
+  void describe(const QString& words);
 
   void setPanelBackground(const QColor& color);
   void setCellBackground(int cell, const QColor& color);

@@ -4,7 +4,11 @@
 
 #include "ui/accessiblenames.h"
 
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QObject>
+#include <QScrollBar>
 #include <QWidget>
 #include <array>
 
@@ -81,6 +85,22 @@ constexpr std::array kAboutWindowNames{
     AccessibleName{"Picture1", "Photograph"},
 };
 
+// The parts Qt makes inside a control are read on their own: a list's edit
+// field when it has the focus, its drop-down list when open, the scroll bars
+// of a text. Each says whose part it is.
+void nameInnerParts(QWidget& widget) {
+  const QString name = widget.accessibleName();
+  if (auto* list = qobject_cast<QComboBox*>(&widget)) {
+    list->view()->setAccessibleName(name);
+    if (list->lineEdit() != nullptr) {
+      list->lineEdit()->setAccessibleName(name);
+    }
+  } else if (auto* area = qobject_cast<QAbstractScrollArea*>(&widget)) {
+    area->verticalScrollBar()->setAccessibleName(name + QStringLiteral(", vertical"));
+    area->horizontalScrollBar()->setAccessibleName(name + QStringLiteral(", horizontal"));
+  }
+}
+
 }  // namespace
 
 std::span<const AccessibleName> mainWindowAccessibleNames() {
@@ -114,6 +134,7 @@ QStringList applyAccessibleNames(QObject& root, std::span<const AccessibleName> 
     }
     widget->setAccessibleName(QString::fromUtf8(entry.name));
     widget->setAccessibleDescription(QString::fromUtf8(entry.description));
+    nameInnerParts(*widget);
   }
   return missing;
 }

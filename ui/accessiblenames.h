@@ -32,8 +32,10 @@ struct AccessibleName {
 [[nodiscard]] std::span<const AccessibleName> aboutWindowAccessibleNames();
 
 // Gives every widget under root that the table names its accessible name and
-// description. Returns the object names of the table that root does not hold,
-// so that a renamed control is noticed rather than left unnamed.
+// description, and the parts Qt makes inside it (a list's edit field and
+// drop-down list, the scroll bars of a text) a name saying whose they are. Returns the object names
+// of the table that root does not hold, so that a renamed control is noticed rather than left
+// unnamed.
 QStringList applyAccessibleNames(QObject& root, std::span<const AccessibleName> names);
 
 }  // namespace ui

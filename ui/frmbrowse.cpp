@@ -16,6 +16,7 @@
 #include "platform/platform.h"
 #include "settings/settingstable.h"
 #include "ui/accessiblenames.h"
+#include "ui/comboboxaccessible.h"
 #include "ui/fonts.h"
 #include "ui/openwindow.h"
 
@@ -43,6 +44,7 @@ FrmBrowse::FrmBrowse(platform::Platform& platform, settings::GlobalVars& globals
   setObjectName(QStringLiteral("frmBrowse"));
   setAttribute(Qt::WA_DeleteOnClose);
   setWindowTitle(kTitle);
+  installComboBoxAccessible();
   setupLists();
   setupButtons();
   applyAccessibleNames(*this, browseWindowAccessibleNames());

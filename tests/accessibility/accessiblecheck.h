@@ -34,6 +34,28 @@ inline bool isControl(const QWidget* widget) {
          name != QStringLiteral("client");
 }
 
+// What a screen reader can act on: anything with an action, anything that
+// takes text or a choice. Walks the tree assistive technology walks, so the
+// parts Qt makes inside a control (a list's edit field) are met too.
+inline void unnamedInTree(QAccessibleInterface* face, QStringList& unnamed, int depth = 0) {
+  using A = QAccessible;
+  const QList roles{A::EditableText, A::ComboBox, A::List, A::ListItem, A::ScrollBar, A::MenuItem};
+  const QAccessibleActionInterface* actions = face->actionInterface();
+  if ((roles.contains(face->role()) || (actions && !actions->actionNames().isEmpty())) &&
+      face->text(A::Name).trimmed().isEmpty()) {
+    const QObject* object = face->object();
+    unnamed << QStringLiteral("%1 (role %2) in %3")
+                   .arg(object != nullptr ? object->metaObject()->className() : "item")
+                   .arg(face->role())
+                   .arg(face->parent() ? face->parent()->text(A::Name) : QString());
+  }
+  for (int index = 0; depth < 20 && index < face->childCount(); ++index) {
+    if (QAccessibleInterface* child = face->child(index)) {
+      unnamedInTree(child, unnamed, depth + 1);
+    }
+  }
+}
+
 inline QStringList unnamedControls(QWidget& window) {
   QStringList unnamed;
   for (QWidget* widget : window.findChildren<QWidget*>()) {
@@ -41,6 +63,7 @@ inline QStringList unnamedControls(QWidget& window) {
       unnamed << widget->objectName();
     }
   }
+  unnamedInTree(QAccessible::queryAccessibleInterface(&window), unnamed);
   return unnamed;
 }
 

@@ -6,8 +6,10 @@
 // technology, Tab reaches every control that acts, and the menus open and run
 // from the keyboard by their Alt letters.
 #include <QApplication>
+#include <QComboBox>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTest>
 #include <QTimer>
 
@@ -43,6 +45,7 @@ class MainWindowKeyboardTest : public QObject {
   void cleanup();
 
   void everyControlHasAnAccessibleName();
+  void previewDescriptionFollowsTheName();
   void tableNamesOnlyControlsTheWindowHas();
   void tabFromTheNameGoesToCloseThenReachesEveryControl();
   void altLetterRunsConfig();
@@ -86,6 +89,27 @@ void MainWindowKeyboardTest::everyControlHasAnAccessibleName() {
   QCOMPARE(spoken("cls"), QStringLiteral("Clear the name"));
   QCOMPARE(spoken("cycleColors"), QStringLiteral("Cycle Colors"));
   QCOMPARE(spoken("codeClick4"), QStringLiteral("Type ^4, blue"));
+  // By purpose, not by the colour shown, in the list and in its edit field.
+  QCOMPARE(spoken("fromCol"), QStringLiteral("Swap from color"));
+  auto* toCol = window_->findChild<QComboBox*>(QStringLiteral("toCol"));
+  QCOMPARE(accessibility_test::spokenName(toCol->lineEdit()), QStringLiteral("Swap to color"));
+  QCOMPARE(QAccessible::queryAccessibleInterface(toCol)->text(QAccessible::Value),
+           QStringLiteral("Green"));
+}
+
+void MainWindowKeyboardTest::previewDescriptionFollowsTheName() {
+  QWidget* preview = window_->findChild<QWidget*>(QStringLiteral("Picture1"));
+  QAccessibleInterface* face = QAccessible::queryAccessibleInterface(preview);
+  QCOMPARE(face->text(QAccessible::Name),
+           QStringLiteral("Preview of the name as the game draws it"));
+  QVERIFY(face->text(QAccessible::Description).startsWith(QStringLiteral("TARNWICK!!!!: T red")));
+  window_->pureCodeEdit()->selectAll();
+  QTest::keyClicks(window_->pureCodeEdit(), QStringLiteral("^1Red^2Green"));
+  QCOMPARE(face->text(QAccessible::Description), QStringLiteral("REDGREEN: RED red, GREEN green"));
+  window_->app::MainWindow::cycleColors_Click();  // the window records, the tool runs
+  QCOMPARE(face->text(QAccessible::Description),
+           QStringLiteral("REDGREEN: RED green, GREEN yellow"));
+  QCOMPARE(preview->toolTip(), face->text(QAccessible::Description));
 }
 
 void MainWindowKeyboardTest::tableNamesOnlyControlsTheWindowHas() {

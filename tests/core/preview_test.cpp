@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/colorcodes.h"
+#include "core/previewwords.h"
 #include "printers.h"
 
 namespace {
@@ -285,6 +286,41 @@ TEST(PreviewUnicode, LoneSurrogatesAreDrawnOnTheirOwn) {
   EXPECT_EQ(cells[1].text, QStringLiteral("A"));
   EXPECT_EQ(cells[1].pointSize, 18);
   EXPECT_EQ(cells[2].text, QString(QChar(0xDE00)));
+}
+
+// The preview in words: what a screen reader says and the tooltip shows.
+
+TEST(PreviewWords, TellTheCharactersThenEachRunOfOneColour) {
+  const std::pair<const char*, const char*> cases[] = {
+      {"^1Red^2Green", "REDGREEN: RED red, GREEN green"},
+      {"^1T^2a^3r^4n^5w^6i^7c^8k^1!^2!^3!^4!",
+       "TARNWICK!!!!: T red, A green, R yellow, N blue, W aqua, I pink, C white, K black, "
+       "! red, ! green, ! yellow, ! blue"},
+      {"Plain ^0", "PLAIN ^0: PLAIN ^0 white"},
+      {"^9x^8y^7z", "XYZ: XY black, Z white"},
+      // A blank shows no colour: it never starts or splits a run.
+      {"^1Red ^2Green", "RED GREEN: RED red, GREEN green"},
+      {"^1A^2 ^1B ", "A B : A B red"},
+      {"   ", "3 spaces, drawn blank"},
+      {"^1 ", "1 space, drawn blank"},
+      {"", "Empty: nothing is drawn"},
+      {"^1^2", "Empty: nothing is drawn"},
+      {"^4abcdefghijklmnopqrstu",
+       "ABCDEFGHIJKLMNOPQR: ABCDEFGHIJKLMNOPQR blue; cut off after 18 characters"},
+      {"ABCDEFGHIJKLMNOPQ^1R^2", "ABCDEFGHIJKLMNOPQR: ABCDEFGHIJKLMNOPQ white, R red"},
+      {"ABCDEFGHIJKLMNOPQR ",
+       "ABCDEFGHIJKLMNOPQR: ABCDEFGHIJKLMNOPQR white; cut off after 18 characters"},
+  };
+  for (const auto& [name, words] : cases) {
+    SCOPED_TRACE(name);
+    EXPECT_EQ(core::previewWords(QString::fromUtf8(name)), QString::fromUtf8(words));
+  }
+}
+
+TEST(PreviewWords, CutCountsCharactersOutsideTheBmpAsOneCell) {
+  const QString seventeen = QStringLiteral("ABCDEFGHIJKLMNOPQ");
+  EXPECT_FALSE(core::previewCutsOff(seventeen + QString::fromUtf8("\U0001F600")));
+  EXPECT_TRUE(core::previewCutsOff(seventeen + QString::fromUtf8("\U0001F600\U0001F600")));
 }
 
 }  // namespace
