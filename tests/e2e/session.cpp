@@ -195,7 +195,9 @@ bool Session::isRunning() const {
 QStringList Session::findWindows(const QString& titlePattern) const {
   const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                  QStringLiteral("--name"), titlePattern});
-  return found.split(u'\n', Qt::SkipEmptyParts);
+  QStringList windows = found.split(u'\n', Qt::SkipEmptyParts);
+  windows.removeIf([this](const QString& window) { return ignored_.contains(window); });
+  return windows;
 }
 
 QString Session::waitForWindow(const QString& titlePattern, int timeoutMs) const {
@@ -265,17 +267,25 @@ void Session::focusWindow(const QString& windowId) const {
   settle();
 }
 
+// The message a window manager sends, which Wine's windows take too.
 void Session::closeThroughFrame() const {
   xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
-  xcb_client_message_event_t event{XCB_CLIENT_MESSAGE, 32, 0, windowId_.toUInt(), 0, {}};
-  const char* names[] = {"WM_PROTOCOLS", "WM_DELETE_WINDOW"};
-  for (int index = 0; index < 2; ++index) {
+  const auto atom = [connection](const char* name) {
     xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
-        connection, xcb_intern_atom(connection, 0, qstrlen(names[index]), names[index]), nullptr);
-    (index == 0 ? event.type : event.data.data32[0]) = reply != nullptr ? reply->atom : 0;
+        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+    const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
     std::free(reply);
-  }
-  xcb_send_event(connection, 0, event.window, 0, reinterpret_cast<const char*>(&event));
+    return found;
+  };
+  xcb_client_message_event_t event{};
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = windowId_.toUInt();
+  event.type = atom("WM_PROTOCOLS");
+  event.data.data32[0] = atom("WM_DELETE_WINDOW");
+  event.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                 reinterpret_cast<const char*>(&event));
   xcb_flush(connection);
   xcb_disconnect(connection);
 }

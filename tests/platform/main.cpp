@@ -12,10 +12,16 @@
 
 #include "platform/settingsstore.h"
 
-// A copy saving KEY as 1 to COUNT: prints the last saved, exits with the losses.
-static int saveLoop(const QString& file, const QString& key, int count) {
+namespace {
+
+// Another copy of the program for the settings store's test: saves KEY as 1
+// to COUNT in "Saved Names" of FILE, checks before each save that the file
+// still holds the value last saved, prints the last value saved and exits
+// with how many it found lost.
+int saveLoop(const QString& file, const QString& key, int count) {
   platform::SettingsStore store(file);
-  int saved = 0, lost = 0;
+  int saved = 0;
+  int lost = 0;
   for (int value = 1; value <= count; ++value) {
     lost += platform::SettingsStore(file).get("Saved Names", key, "0").toInt() != saved ? 1 : 0;
     saved = store.save("Saved Names", key, QString::number(value)) ? value : saved;
@@ -23,6 +29,8 @@ static int saveLoop(const QString& file, const QString& key, int count) {
   std::printf("%d\n", saved);
   return lost;
 }
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   if (argc == 5 && std::strcmp(argv[1], "--save-loop") == 0) {
