@@ -41,9 +41,9 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
   connect(pureCode_, &NameBox::colorLettersChosen, this,
           [this](LetterPattern pattern) { colorLetters_Click(pattern); });
   // Closing the windows through their frames ends the program without the
-  // quit sequence, but a loss of settings is still told.
+  // quit sequence, but a loss of settings is still told, once.
   connect(qApp, &QGuiApplication::lastWindowClosed, this,
-          [this] { settings::tellUnwrittenSettings(platform_); });
+          [this] { settings::lastWindowClosed(platform_, globals_); });
   Form_Load();
 }
 

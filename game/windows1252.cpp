@@ -6,16 +6,11 @@
 
 #include <QSet>
 #include <QStringView>
-#include <array>
+
+#include "core/windows1252.h"
 
 namespace game {
 namespace {
-
-// Bytes 0x80 to 0x9F; 0 where the code page leaves the byte undefined.
-constexpr std::array<char16_t, 32> kHighControls{
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 // The byte for a code point, or -1 when the code page has none.
 int byteFor(char32_t code) {
@@ -25,9 +20,9 @@ int byteFor(char32_t code) {
   if (code < 0x100) {
     return static_cast<int>(code);
   }
-  for (std::size_t index = 0; index < kHighControls.size(); ++index) {
-    if (kHighControls.at(index) != 0 && kHighControls.at(index) == code) {
-      return static_cast<int>(0x80 + index);
+  for (int byte = 0x80; byte < 0xA0; ++byte) {
+    if (core::windows1252Char(static_cast<unsigned char>(byte)) == code) {
+      return byte;
     }
   }
   return -1;

@@ -63,7 +63,7 @@ WriteResult replaceFileAtomically(const QString& path, const QByteArray& bytes) 
     return failure(reason);
   }
   if (!file.commit()) {
-    return failure(file.errorString());
+    return {false, file.errorString(), file.error() == QFileDevice::RenameError};
   }
   return {true, {}};
 }

@@ -6,8 +6,11 @@
 
 #include <QHash>
 #include <QIODevice>
+#include <QStringDecoder>
 #include <QStringList>
 #include <algorithm>
+
+#include "core/windows1252.h"
 
 namespace platform {
 namespace {
@@ -125,6 +128,34 @@ QString valueText(QStringView rawValue) {
 
 constexpr QChar kByteOrderMark(0xFEFF);
 
+// The file's text as a text editor saved it: UTF-16 or UTF-8 after a
+// byte-order mark, else UTF-8 when the bytes are valid UTF-8, else
+// Windows-1252 (Notepad's "ANSI"). Half a surrogate pair reads as U+FFFD,
+// as an invalid UTF-8 sequence does, so that every key can be written back.
+QString decodedText(const QByteArray& bytes) {
+  QString text;
+  if (const auto marked = QStringConverter::encodingForData(bytes)) {
+    text = QStringDecoder(*marked, QStringConverter::Flag::Stateless).decode(bytes);
+  } else {
+    // Stateless: a sequence cut off at the end of the file is an error too.
+    QStringDecoder utf8(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
+    text = utf8.decode(bytes);
+    if (utf8.hasError()) {
+      return core::fromWindows1252(bytes);
+    }
+  }
+  for (qsizetype index = 0; index < text.size(); ++index) {
+    const bool pair = text.at(index).isHighSurrogate() && index + 1 < text.size() &&
+                      text.at(index + 1).isLowSurrogate();
+    if (pair) {
+      ++index;
+    } else if (text.at(index).isSurrogate()) {
+      text[index] = QChar::ReplacementCharacter;
+    }
+  }
+  return text;
+}
+
 // What the reader takes as a key: the text before the first '=', trimmed,
 // on a line that is no comment and no section. A section name is the text
 // between '[' and the first ']', trimmed.
@@ -173,8 +204,8 @@ Placement placementOf(const QString& fullKey) {
 }  // namespace
 
 bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map) {
-  QString content = QString::fromUtf8(device.readAll());
-  // A file saved by a text editor may start with a byte-order mark.
+  QString content = decodedText(device.readAll());
+  // A byte-order mark the decoder left (one of a file that holds nothing else).
   if (content.startsWith(kByteOrderMark)) {
     content.remove(0, 1);
   }

@@ -50,6 +50,9 @@ struct UnwrittenSettings {
 struct WriteResult {
   bool ok = false;
   QString error;  // why it failed, for the user; empty on success
+  // The new file was written but could not take the old one's place, as when
+  // another program holds the old one open for a moment: trying again may work.
+  bool inUse = false;
 };
 
 class Platform {
@@ -68,6 +71,9 @@ class Platform {
   // The changes that could not be written so far: the file and why the last
   // write failed; nullopt when every change is on disk.
   [[nodiscard]] virtual std::optional<UnwrittenSettings> unwrittenSettings() const = 0;
+  // The installed program's settings file that this portable copy, having
+  // none of its own, copied beside itself as it started; empty when none.
+  [[nodiscard]] virtual QString settingsCarriedOverFrom() const = 0;
 
   // A modal message box; style is a button set plus an icon (see style::).
   // An empty title shows kApplicationTitle. Returns the button (see answer::).

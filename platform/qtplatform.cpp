@@ -63,7 +63,9 @@ int answerFor(int button) {
 
 }  // namespace
 
-QtPlatform::QtPlatform() : store_(settingsFilePath(settingsPlacesOf(*this))) {}
+QtPlatform::QtPlatform()
+    : carriedOverFrom_(carryOverInstalledSettings(settingsPlacesOf(*this))),
+      store_(settingsFilePath(settingsPlacesOf(*this))) {}
 
 QString QtPlatform::getSetting(const QString& section, const QString& key,
                                const QString& defaultValue) {

@@ -13,7 +13,8 @@ namespace platform {
 // QDesktopServices, the override cursor and QSaveFile.
 class QtPlatform : public Platform {
  public:
-  // With the user's settings file (see settingslocation.h).
+  // With the user's settings file (see settingslocation.h), carried over
+  // from the installed program's first when this copy is portable and has none.
   QtPlatform();
   explicit QtPlatform(SettingsStore store) : store_(std::move(store)) {}
 
@@ -21,6 +22,7 @@ class QtPlatform : public Platform {
                      const QString& defaultValue) override;
   bool saveSetting(const QString& section, const QString& key, const QString& value) override;
   [[nodiscard]] std::optional<UnwrittenSettings> unwrittenSettings() const override;
+  [[nodiscard]] QString settingsCarriedOverFrom() const override { return carriedOverFrom_; }
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;
@@ -49,6 +51,7 @@ class QtPlatform : public Platform {
 
   int openWithLauncher(const QString& opener, const QString& url);
 
+  QString carriedOverFrom_;  // before the store, which reads what it copied
   SettingsStore store_;
   int lastError_ = 0;
   bool busy_ = false;

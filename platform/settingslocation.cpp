@@ -5,11 +5,27 @@
 #include "platform/settingslocation.h"
 
 #include <QDir>
+#include <QFile>
 #include <QFileInfo>
 
 #include "platform/platform.h"
 
 namespace platform {
+namespace {
+
+QString userFile(const SettingsPlaces& places) {
+  if (places.userFolder.isEmpty()) {
+    return {};
+  }
+  return QDir(places.userFolder).filePath(QStringLiteral("Tintra/Tintra.ini"));
+}
+
+bool isPortable(const SettingsPlaces& places) {
+  return !places.programFolder.isEmpty() &&
+         QFileInfo(QDir(places.programFolder), kPortableMarker).isFile();
+}
+
+}  // namespace
 
 SettingsPlaces settingsPlacesOf(const Platform& platform) {
   return {platform.userSettingsFolder(),
@@ -17,14 +33,22 @@ SettingsPlaces settingsPlacesOf(const Platform& platform) {
 }
 
 QString settingsFilePath(const SettingsPlaces& places) {
-  if (!places.programFolder.isEmpty() &&
-      QFileInfo(QDir(places.programFolder), kPortableMarker).isFile()) {
+  if (isPortable(places)) {
     return QDir(places.programFolder).filePath(QStringLiteral("Tintra.ini"));
   }
-  if (places.userFolder.isEmpty()) {
+  return userFile(places);
+}
+
+QString carryOverInstalledSettings(const SettingsPlaces& places) {
+  const QString installed = userFile(places);
+  const QString own = settingsFilePath(places);
+  if (!isPortable(places) || QFileInfo::exists(own) || !QFileInfo(installed).isFile() ||
+      !QFile::copy(installed, own)) {
     return {};
   }
-  return QDir(places.userFolder).filePath(QStringLiteral("Tintra/Tintra.ini"));
+  // A copy keeps the source's permissions: the player's own file must stay writable.
+  QFile::setPermissions(own, QFile::permissions(own) | QFile::WriteOwner);
+  return installed;
 }
 
 }  // namespace platform

@@ -34,4 +34,19 @@ class Platform;
 // settingsFilePath({"/home/anna/.config", {}}) == "/home/anna/.config/Tintra/Tintra.ini"
 [[nodiscard]] QString settingsFilePath(const SettingsPlaces& places);
 
+// A portable copy that has no Tintra.ini beside it yet starts from the
+// installed program's file, so that a player who used the earlier zip, which
+// kept its settings where the installed program does, finds their names:
+// copies <userFolder>/Tintra/Tintra.ini beside the program when the copy is
+// portable, has no file of its own and that file exists. Returns the file
+// copied; empty when nothing was copied.
+QString carryOverInstalledSettings(const SettingsPlaces& places);
+
+// A portable copy that has no Tintra.ini beside it yet starts from the
+// installed program's file, so that a player who used an earlier,
+// non-portable zip finds their names: copies <userFolder>/Tintra/Tintra.ini
+// beside the program when the copy is portable, has no file of its own and
+// that file exists. Returns the file copied; empty when nothing was copied.
+QString carryOverInstalledSettings(const SettingsPlaces& places);
+
 }  // namespace platform

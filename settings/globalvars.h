@@ -27,6 +27,8 @@ struct GlobalVars {
   // Set when the user has been told that the settings cannot be written,
   // until a save works again: each time saving starts failing is told once.
   bool toldSettingsNotKept = false;
+  // Set once the program is ending, after which nothing more is told.
+  bool ending = false;
 };
 
 // Reads the six entries from the store, each with its default.

@@ -5,6 +5,7 @@
 #include "settings/quit.h"
 
 #include <QDir>
+#include <utility>
 
 #include "platform/platform.h"
 #include "settings/settingstable.h"
@@ -32,9 +33,18 @@ bool closeClicked(platform::Platform& platform, GlobalVars& globals, const QStri
       return false;
     }
   }
+  globals.ending = true;
   tellUnwrittenSettings(platform);
   platform.endProgram();
   return true;
+}
+
+void lastWindowClosed(platform::Platform& platform, GlobalVars& globals) {
+  if (std::exchange(globals.ending, true)) {
+    return;
+  }
+  tellUnwrittenSettings(platform);
+  platform.endProgram();
 }
 
 void tellUnwrittenSettings(platform::Platform& platform) {

@@ -25,4 +25,10 @@ bool closeClicked(platform::Platform& platform, GlobalVars& globals, const QStri
 // user which file and why, and that those changes are lost.
 void tellUnwrittenSettings(platform::Platform& platform);
 
+// The last window closed without the quit sequence (the main window closed
+// through its frame): tells of unwritten settings, then ends the program.
+// The message box is a window too, and closing it is reported as the last
+// window closed again: a program already ending does nothing more.
+void lastWindowClosed(platform::Platform& platform, GlobalVars& globals);
+
 }  // namespace settings

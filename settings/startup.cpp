@@ -4,6 +4,8 @@
 
 #include "settings/startup.h"
 
+#include <QDir>
+
 #include "platform/platform.h"
 #include "settings/settingstable.h"
 
@@ -21,6 +23,10 @@ std::optional<QString> startupName(const GlobalVars& globals) {
 
 std::optional<QString> runStartupSteps(platform::Platform& platform, GlobalVars& globals) {
   loadSettings(platform, globals);
+  if (const QString from = platform.settingsCarriedOverFrom(); !from.isEmpty()) {
+    platform.messageBox(kCarriedOverNotice.arg(QDir::toNativeSeparators(from)),
+                        platform::style::kInformationIcon);
+  }
   if (globals.firstRun == 0) {
     platform.messageBox(kFirstRunNotice, platform::style::kInformationIcon, kFirstRunTitle);
     saveSetting(platform, globals, kFirstRun.section, kFirstRun.key, QStringLiteral("1"));

@@ -16,6 +16,10 @@ inline const QString kFirstRunNotice = QStringLiteral(
     "There are many new features in this new release. Please see the help and readme files for "
     "information about these features.");
 inline const QString kFirstRunTitle = QStringLiteral("Veldmark Colorizer");
+// Said once, by the portable copy that took over the installed program's file.
+inline const QString kCarriedOverNotice = QStringLiteral(
+    "This copy of Tintra keeps its settings in Tintra.ini beside itself. It had none yet, so "
+    "your names and options were copied into it from %1.");
 
 // What start-up puts into the coded-name box: the saved name when "Save On
 // Quit" is on, the empty text when "Display Example" is 0, otherwise nothing
@@ -23,8 +27,9 @@ inline const QString kFirstRunTitle = QStringLiteral("Veldmark Colorizer");
 // number counts as its default, 1.
 [[nodiscard]] std::optional<QString> startupName(const GlobalVars& globals);
 
-// Loads the settings and shows the first-run notice once (and stores that it
-// was shown). Returns what startupName says to put into the box.
+// Loads the settings, says where they were carried over from if they were,
+// and shows the first-run notice once (and stores that it was shown). Returns what startupName says
+// to put into the box.
 [[nodiscard]] std::optional<QString> runStartupSteps(platform::Platform& platform,
                                                      GlobalVars& globals);
 

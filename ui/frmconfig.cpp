@@ -12,6 +12,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+#include <optional>
 
 #include "platform/platform.h"
 #include "settings/settingstable.h"
@@ -30,16 +31,14 @@ Qt::CheckState initialState(bool on) {
 }
 
 // Activation sets a box only for the values 0 and 1 and leaves it otherwise.
-void refresh(QCheckBox* box, int value) {
+std::optional<Qt::CheckState> refreshed(int value) {
   if (value == 0) {
-    box->setCheckState(Qt::Unchecked);
-  } else if (value == 1) {
-    box->setCheckState(Qt::Checked);
+    return Qt::Unchecked;
   }
-}
-
-QString storedState(const QCheckBox* box) {
-  return settings::optionText(box->checkState() != Qt::Unchecked);
+  if (value == 1) {
+    return Qt::Checked;
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -60,9 +59,9 @@ FrmConfig::FrmConfig(platform::Platform& platform, settings::GlobalVars& globals
   applyAccessibleNames(*this, configWindowAccessibleNames());
 
   const int displayExample = settings::settingToInt(globals_.displayExample, 1);
-  checkEx_->setCheckState(initialState(displayExample != 0));
-  askCopychk_->setCheckState(initialState(globals_.copyOnClose != 0));
-  saveOnQuitchk_->setCheckState(initialState(globals_.saveOnQuit != 0));
+  put(checkEx_, initialState(displayExample != 0));
+  put(askCopychk_, initialState(globals_.copyOnClose != 0));
+  put(saveOnQuitchk_, initialState(globals_.saveOnQuit != 0));
   fileLocation_->setText(globals_.gameLocation);
 }
 
@@ -119,26 +118,38 @@ bool FrmConfig::event(QEvent* event) {
 void FrmConfig::Form_Activate() {
   fileLocation_->setText(globals_.gameLocation);
   if (globals_.displayExample == QStringLiteral("0")) {
-    checkEx_->setCheckState(Qt::Unchecked);
+    put(checkEx_, Qt::Unchecked);
   } else if (globals_.displayExample == QStringLiteral("1")) {
-    checkEx_->setCheckState(Qt::Checked);
+    put(checkEx_, Qt::Checked);
   }
-  refresh(askCopychk_, globals_.copyOnClose);
-  refresh(saveOnQuitchk_, globals_.saveOnQuit);
+  put(askCopychk_, refreshed(globals_.copyOnClose));
+  put(saveOnQuitchk_, refreshed(globals_.saveOnQuit));
+}
+
+void FrmConfig::put(QCheckBox* box, std::optional<Qt::CheckState> state) {
+  if (state) {
+    box->setCheckState(*state);
+    putStates_.insert(box, *state);
+  }
 }
 
 void FrmConfig::cmdBrowse_Click() {
   showBrowse(platform_, globals_, parentWidget());
 }
 
+// Only the options the player changed: another copy of the program may have
+// saved the others since the window showed them.
 void FrmConfig::close_Click() {
-  using settings::saveSetting;
-  saveSetting(platform_, globals_, settings::kDisplayExample.section, settings::kDisplayExample.key,
-              storedState(checkEx_));
-  saveSetting(platform_, globals_, settings::kCopyOnClose.section, settings::kCopyOnClose.key,
-              storedState(askCopychk_));
-  saveSetting(platform_, globals_, settings::kSaveOnQuit.section, settings::kSaveOnQuit.key,
-              storedState(saveOnQuitchk_));
+  const std::pair<QCheckBox*, const settings::Entry*> options[] = {
+      {checkEx_, &settings::kDisplayExample},
+      {askCopychk_, &settings::kCopyOnClose},
+      {saveOnQuitchk_, &settings::kSaveOnQuit}};
+  for (const auto& [box, entry] : options) {
+    if (box->checkState() != putStates_.value(box)) {
+      settings::saveSetting(platform_, globals_, entry->section, entry->key,
+                            settings::optionText(box->checkState() != Qt::Unchecked));
+    }
+  }
   settings::loadSettings(platform_, globals_);
   platform_.unloadWindow(this);
 }

@@ -5,9 +5,13 @@
 // The Configuration window: the game location and the three options.
 // Changes of the check boxes live only in the window until "Close" stores
 // them; whenever the window becomes active it shows the stored values again.
+// Close stores only the boxes the player changed from what the window last
+// put into them.
 #pragma once
 
+#include <QHash>
 #include <QWidget>
+#include <optional>
 
 #include "settings/globalvars.h"
 
@@ -36,6 +40,8 @@ class FrmConfig : public QWidget {
   void setupOptions();
   QCheckBox* addOption(QGroupBox* frame, const QString& checkName, const QString& labelName,
                        const QString& text);
+  // Sets the box (nothing when there is no state) and remembers what was put.
+  void put(QCheckBox* box, std::optional<Qt::CheckState> state);
 
   platform::Platform& platform_;
   settings::GlobalVars& globals_;
@@ -45,6 +51,7 @@ class FrmConfig : public QWidget {
   QCheckBox* askCopychk_ = nullptr;
   QCheckBox* saveOnQuitchk_ = nullptr;
   QPushButton* closeButton_ = nullptr;
+  QHash<const QCheckBox*, Qt::CheckState> putStates_;
 };
 
 // Shows the Configuration window ("C&onfig"), raising the one already open if

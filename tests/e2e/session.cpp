@@ -4,6 +4,8 @@
 
 #include "session.h"
 
+#include <xcb/xcb.h>
+
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFileInfo>
@@ -13,6 +15,8 @@
 #include <QTemporaryFile>
 #include <QThread>
 #include <algorithm>
+#include <cstdlib>
+#include <cstring>
 #include <iostream>
 
 namespace e2e {
@@ -191,7 +195,9 @@ bool Session::isRunning() const {
 QStringList Session::findWindows(const QString& titlePattern) const {
   const QString found = xdotool({QStringLiteral("search"), QStringLiteral("--onlyvisible"),
                                  QStringLiteral("--name"), titlePattern});
-  return found.split(u'\n', Qt::SkipEmptyParts);
+  QStringList windows = found.split(u'\n', Qt::SkipEmptyParts);
+  windows.removeIf([this](const QString& window) { return ignored_.contains(window); });
+  return windows;
 }
 
 QString Session::waitForWindow(const QString& titlePattern, int timeoutMs) const {
@@ -259,6 +265,29 @@ void Session::clickWindow(const QString& windowId, QPoint point) const {
 void Session::focusWindow(const QString& windowId) const {
   xdotool({QStringLiteral("windowfocus"), QStringLiteral("--sync"), windowId});
   settle();
+}
+
+// The message a window manager sends, which Wine's windows take too.
+void Session::closeThroughFrame() const {
+  xcb_connection_t* connection = xcb_connect(nullptr, nullptr);
+  const auto atom = [connection](const char* name) {
+    xcb_intern_atom_reply_t* reply = xcb_intern_atom_reply(
+        connection, xcb_intern_atom(connection, 0, std::strlen(name), name), nullptr);
+    const xcb_atom_t found = reply != nullptr ? reply->atom : xcb_atom_t(XCB_ATOM_NONE);
+    std::free(reply);
+    return found;
+  };
+  xcb_client_message_event_t event{};
+  event.response_type = XCB_CLIENT_MESSAGE;
+  event.format = 32;
+  event.window = windowId_.toUInt();
+  event.type = atom("WM_PROTOCOLS");
+  event.data.data32[0] = atom("WM_DELETE_WINDOW");
+  event.data.data32[1] = XCB_CURRENT_TIME;
+  xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                 reinterpret_cast<const char*>(&event));
+  xcb_flush(connection);
+  xcb_disconnect(connection);
 }
 
 void Session::locateMainWindow() {

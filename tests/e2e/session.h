@@ -120,6 +120,10 @@ class Session {
   bool waitForWindowGone(const QString& titlePattern, int timeoutMs = 10000) const;
   // Waits for the window and gives it the focus; false when it never came.
   bool focusWindowTitled(const QString& titlePattern) const;
+  // Leaves another session's main window out of the searches above.
+  void ignoreWindow(const QString& windowId) { ignored_ << windowId; }
+  // Asks the main window to close, as its frame's close box does.
+  void closeThroughFrame() const;
   // A window's frame on the screen, and a click at a point of it.
   [[nodiscard]] QRect windowGeometry(const QString& windowId) const;
   void clickWindow(const QString& windowId, QPoint point) const;
@@ -176,6 +180,7 @@ class Session {
   QString settingsFile_;
   std::unique_ptr<PingBarrier> barrier_ = std::make_unique<PingBarrier>();
   QString windowId_;
+  QStringList ignored_;
   QRect windowRect_;
   int frame_ = 0;
   int scale_ = 1;

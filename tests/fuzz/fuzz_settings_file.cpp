@@ -2,8 +2,9 @@
 //
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The settings file on any bytes: whatever entries the reader takes from a
-// hand-edited file, the writer writes them so that they read back the same,
+// The settings file on any bytes, in any encoding the reader detects (UTF-8,
+// UTF-16 after a byte-order mark, Windows-1252): whatever entries the reader
+// takes from a hand-edited file, the writer writes them so that they read back the same,
 // and a file the writer wrote is written again byte for byte.
 #include <QBuffer>
 #include <cstdlib>

@@ -8,24 +8,30 @@
 
 #include <QCoreApplication>
 #include <QDir>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QLockFile>
+#include <QProcess>
+#include <QStringEncoder>
 #include <QTemporaryDir>
 
 #include "fakeplatform.h"
 #include "permissionchecks.h"
+#include "platform/filewriter.h"
 #include "platform/qtplatform.h"
 #include "platform/settingslocation.h"
 #include "unprivileged.h"
 
 namespace {
 
-QString fileText(const QString& path) {
+QByteArray fileBytes(const QString& path) {
   QFile file(path);
-  if (!file.open(QIODevice::ReadOnly)) {
-    return {};
-  }
-  return QString::fromUtf8(file.readAll());
+  return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+QString fileText(const QString& path) {
+  return QString::fromUtf8(fileBytes(path));
 }
 
 // Probes that the folder really refuses new files.
@@ -199,6 +205,92 @@ TEST_F(SettingsStoreTest, TwoCopiesOnOneFileKeepTheNewerValue) {
   EXPECT_EQ(first.get("Saved Names", "Slot1", {}), QStringLiteral("^2newer"));
 }
 
+// One tick of the file's clock (two seconds on a FAT32 USB stick) holds both saves.
+TEST_F(SettingsStoreTest, ASameSizeSaveIsReadWhateverTheFilesTime) {
+  platform::SettingsStore first(path_);
+  platform::SettingsStore second(path_);
+  ASSERT_TRUE(first.save("Saved Names", "Slot1", QStringLiteral("^1Bob")));
+  EXPECT_EQ(second.get("Saved Names", "Slot1", {}), QStringLiteral("^1Bob"));
+  const QDateTime time = QFileInfo(path_).lastModified();
+  ASSERT_TRUE(first.save("Saved Names", "Slot1", QStringLiteral("^4Bob")));
+  QFile file(path_);
+  ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+  ASSERT_TRUE(file.setFileTime(time, QFileDevice::FileModificationTime));
+  file.close();
+  EXPECT_EQ(second.get("Saved Names", "Slot1", {}), QStringLiteral("^4Bob"));
+}
+
+// Two copies saving at once: a save that reported success stays until its
+// key is saved again.
+TEST_F(SettingsStoreTest, TwoProcessesSavingAtOnceLoseNoSave) {
+  QProcess copies[2];
+  for (int copy = 0; copy < 2; ++copy) {
+    copies[copy].start(QCoreApplication::applicationFilePath(),
+                       {"--save-loop", path_, QStringLiteral("Slot%1").arg(copy), "300"});
+  }
+  for (int copy = 0; copy < 2; ++copy) {
+    ASSERT_TRUE(copies[copy].waitForFinished(120000));
+    EXPECT_EQ(copies[copy].exitCode(), 0) << "saves lost by copy " << copy;
+    const QString last = QString::fromLatin1(copies[copy].readAllStandardOutput()).trimmed();
+    EXPECT_GT(last.toInt(), 250) << "most saves should get the lock";
+    EXPECT_EQ(
+        platform::SettingsStore(path_).get("Saved Names", QStringLiteral("Slot%1").arg(copy), {}),
+        last);
+  }
+}
+
+TEST_F(SettingsStoreTest, ASaveWaitsASecondForAnotherCopysLockAndTakesOverAStaleOne) {
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(path_).absolutePath()));
+  QLockFile other(path_ + QStringLiteral(".lock"));
+  ASSERT_TRUE(other.lock());
+  platform::SettingsStore store(path_);
+  QElapsedTimer waited;
+  waited.start();
+  EXPECT_FALSE(store.save("Saved Names", "Slot1", QStringLiteral("one")));
+  EXPECT_GE(waited.elapsed(), platform::SettingsStore::kPatienceMs);
+  other.unlock();
+  QFile stale(path_ + QStringLiteral(".lock"));  // as a copy that crashed an hour ago left it
+  ASSERT_TRUE(stale.open(QIODevice::WriteOnly) && stale.write("?") == 1 && stale.flush());
+  stale.setFileTime(QDateTime::currentDateTime().addSecs(-3600), QFileDevice::FileModificationTime);
+  stale.close();
+  EXPECT_TRUE(store.save("Saved Names", "Slot2", QStringLiteral("two")));
+  EXPECT_EQ(fileText(path_), QStringLiteral("[Saved Names]\nSlot1=one\nSlot2=two\n"));
+}
+
+TEST_F(SettingsStoreTest, AFileInUseIsTriedAgainOtherFailuresAreNot) {
+  for (const bool inUse : {true, false}) {
+    int calls = 0;
+    platform::SettingsStore store(path_, [&](const QString& path, const QByteArray& bytes) {
+      return ++calls <= 2 ? platform::WriteResult{false, QStringLiteral("busy"), inUse}
+                          : platform::replaceFileAtomically(path, bytes);
+    });
+    EXPECT_EQ(store.save("Saved Names", "Slot1", QStringLiteral("one")), inUse);
+    EXPECT_EQ(calls, inUse ? 3 : 1);
+  }
+}
+
+// As Notepad saves it: "Unicode", "Unicode big endian", "ANSI", "UTF-8".
+TEST_F(SettingsStoreTest, NotepadsEncodingsAreReadAndSavedAsUtf8) {
+  const QString text = QStringLiteral("[Saved Names]\r\nSlot1=Cr\u00e9ations \u20ac\r\n");
+  const auto bom = QStringConverter::Flag::WriteBom;
+  for (const QByteArray& bytes :
+       {QByteArray(QStringEncoder(QStringConverter::Utf16LE, bom).encode(text)),
+        QByteArray(QStringEncoder(QStringConverter::Utf16BE, bom).encode(text)),
+        QByteArray("[Saved Names]\r\nSlot1=Cr\xE9"
+                   "ations \x80"),
+        text.toUtf8()}) {
+    ASSERT_TRUE(QDir().mkpath(QFileInfo(path_).absolutePath()));
+    QFile file(path_);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write(bytes) == bytes.size());
+    file.close();
+    platform::SettingsStore store(path_);
+    EXPECT_EQ(store.get("Saved Names", "Slot1", {}), QStringLiteral("Cr\u00e9ations \u20ac"));
+    ASSERT_TRUE(store.save("Saved Names", "Slot2", QStringLiteral("x")));
+    EXPECT_EQ(fileBytes(path_), QByteArray("[Saved Names]\nSlot1=Cr\xC3\xA9"
+                                           "ations \xE2\x82\xAC\nSlot2=x\n"));
+  }
+}
+
 TEST_F(SettingsStoreTest, WithoutAFileChangesLastForTheRun) {
   platform::SettingsStore store{QString()};
   EXPECT_FALSE(store.save("Saved Names", "Slot1", QStringLiteral("kept")));
@@ -226,6 +318,27 @@ TEST(SettingsLocation, APortableWindowsCopyKeepsItsSettingsBesideItself) {
   EXPECT_EQ(fileOf(linux), roaming);
   linux.userFolder.clear();
   EXPECT_EQ(fileOf(linux), QString()) << "no folder at all";
+}
+
+TEST(SettingsLocation, APortableCopyWithoutAFileStartsFromTheInstalledProgramsOnce) {
+  QTemporaryDir machine;
+  testing_support::FakePlatform windows;
+  windows.windows = true;
+  windows.userFolder = machine.filePath(QStringLiteral("Roaming"));
+  windows.programDir = machine.filePath(QStringLiteral("zip"));
+  const platform::SettingsPlaces places = platform::settingsPlacesOf(windows);
+  const QString installed = windows.userFolder + QStringLiteral("/Tintra/Tintra.ini");
+  ASSERT_TRUE(QDir().mkpath(windows.programDir) &&
+              QDir().mkpath(QFileInfo(installed).absolutePath()));
+  QFile(windows.programDir + u'/' + platform::kPortableMarker).open(QIODevice::WriteOnly);
+  EXPECT_EQ(platform::carryOverInstalledSettings(places), QString()) << "no installed file";
+  QFile file(installed);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly) && file.write("[Saved Names]\nSlot1=^1Me\n") > 0);
+  file.close();
+  EXPECT_EQ(platform::carryOverInstalledSettings(places), installed);
+  EXPECT_EQ(fileText(platform::settingsFilePath(places)),
+            QStringLiteral("[Saved Names]\nSlot1=^1Me\n"));
+  EXPECT_EQ(platform::carryOverInstalledSettings(places), QString()) << "it has its own now";
 }
 
 // What the real platform says on the system the tests run on.

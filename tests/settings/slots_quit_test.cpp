@@ -153,6 +153,24 @@ TEST_F(Quit, AStoreThatCannotBeWrittenIsToldAndTheQuitGoesOnAndTellsWhatIsLost) 
   EXPECT_EQ(platform.endCount, 1);
 }
 
+// Qt reports the last window closed again when the message box closes.
+TEST_F(Quit, TheFrameOrCloseTellsWhatIsLostOnceAndEnds) {
+  platform.savesFail = platform.savesWaiting = true;
+  globals.toldSettingsNotKept = true;
+  GlobalVars throughFrame = globals;
+  for (GlobalVars* run : {&throughFrame, &globals}) {
+    if (run == &globals) {
+      quit(QString());
+    }
+    for (int closed = 0; closed < 3; ++closed) {
+      settings::lastWindowClosed(platform, *run);
+    }
+  }
+  ASSERT_EQ(platform.messages.size(), 2);
+  EXPECT_TRUE(platform.messages[1].prompt.contains(QStringLiteral("lost")));
+  EXPECT_EQ(platform.endCount, 2);
+}
+
 TEST(SettingsSaves, EachTimeSavingStartsFailingIsToldOnce) {
   FakePlatform platform;
   GlobalVars globals;

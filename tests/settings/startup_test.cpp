@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QDir>
+
 #include "fakeplatform.h"
 #include "settings/settingstable.h"
 
@@ -33,6 +35,15 @@ TEST_F(Startup, EmptyStoreGivesTheDefaultsAndKeepsTheSample) {
   EXPECT_EQ(globals.saveOnQuit, 0);
   EXPECT_EQ(globals.savedName, QStringLiteral("No Name Saved"));
   EXPECT_EQ(pureCode, settings::kSampleName);
+}
+
+TEST_F(Startup, SettingsCarriedOverFromTheInstalledProgramAreSaidFirst) {
+  platform.carriedOverFrom = QStringLiteral("C:/Users/anna/AppData/Roaming/Tintra/Tintra.ini");
+  store(settings::kFirstRun, QStringLiteral("1"));
+  run();
+  ASSERT_EQ(platform.messages.size(), 1);
+  EXPECT_TRUE(
+      platform.messages[0].prompt.contains(QDir::toNativeSeparators(platform.carriedOverFrom)));
 }
 
 TEST_F(Startup, FirstRunNoticeIsShownOnceAndRemembered) {

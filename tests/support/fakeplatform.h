@@ -32,6 +32,7 @@ class FakePlatform : public platform::Platform {
   QStringList savedKeys;      // every save, in order, as "Section/Key=value"
   bool savesFail = false;     // saves report failure; the values are kept all the same
   bool savesWaiting = false;  // a failed save has not been followed by one that worked
+  QString carriedOverFrom;    // what settingsCarriedOverFrom() says
 
   QList<Message> messages;
   // Answers for the next message boxes, in order; when empty, a box answers
@@ -75,6 +76,7 @@ class FakePlatform : public platform::Platform {
                      const QString& defaultValue) override;
   bool saveSetting(const QString& section, const QString& key, const QString& value) override;
   [[nodiscard]] std::optional<platform::UnwrittenSettings> unwrittenSettings() const override;
+  [[nodiscard]] QString settingsCarriedOverFrom() const override { return carriedOverFrom; }
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;

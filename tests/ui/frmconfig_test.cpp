@@ -13,8 +13,10 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTemporaryDir>
 
 #include "fakeplatform.h"
+#include "platform/qtplatform.h"
 #include "settings/settingstable.h"
 #include "ui/frmbrowse.h"
 
@@ -120,6 +122,24 @@ TEST_F(Config, SetLocationInTheBrowseWindowShowsOnTheNextActivation) {
   activate();
   EXPECT_EQ(child<QLineEdit>("fileLocation")->text(), QStringLiteral("/games/veldmark"));
   EXPECT_EQ(box("askCopychk")->checkState(), Qt::Checked);
+}
+
+// Another copy of the program on the same file changes an option the
+// player leaves alone while the window is open.
+TEST(ConfigWithAnotherCopy, CloseWritesOnlyTheBoxesThePlayerChanged) {
+  QTemporaryDir folder;
+  const QString file = folder.filePath(QStringLiteral("Tintra.ini"));
+  platform::QtPlatform mine{platform::SettingsStore(file)};
+  settings::GlobalVars globals;
+  settings::loadSettings(mine, globals);
+  auto* window = ui::showConfig(mine, globals, nullptr);
+  platform::SettingsStore(file).save("Configuration", "Copy On Close", QStringLiteral("0"));
+  window->findChild<QCheckBox*>(QStringLiteral("CheckEx"))->setCheckState(Qt::Unchecked);
+  window->close_Click();
+  EXPECT_EQ(globals.copyOnClose, 0);
+  EXPECT_EQ(globals.displayExample, QStringLiteral("0"));
+  EXPECT_EQ(mine.getSetting("Configuarion", "Save On Quit", QStringLiteral("absent")),
+            QStringLiteral("absent"));
 }
 
 TEST_F(Config, TheWindowExistsAtMostOnce) {
