@@ -37,9 +37,15 @@ MainWindow::MainWindow(platform::Platform& platform, QWidget* parent)
   ui::applyAccessibleNames(*this, ui::mainWindowAccessibleNames());
   layout()->setSizeConstraint(QLayout::SetFixedSize);
   pureCode_->installEventFilter(this);
+  fromCol_->lineEdit()->installEventFilter(this);
+  toCol_->lineEdit()->installEventFilter(this);
+  setAcceptDrops(true);
   connect(pureCode_, &QLineEdit::textChanged, this, [this] { pureCode_Change(); });
   connect(pureCode_, &NameBox::colorLettersChosen, this,
           [this](LetterPattern pattern) { colorLetters_Click(pattern); });
+  connect(pureCode_, &NameBox::copyPictureChosen, this, [this] { copyPicture_Click(); });
+  connect(pureCode_, &NameBox::savePictureChosen, this, [this] { savePicture_Click(); });
+  connect(pureCode_, &NameBox::loadNameCfgChosen, this, [this] { loadNameCfg_Click(); });
   // Closing the windows through their frames ends the program without the
   // quit sequence, but a loss of settings is still told, once.
   connect(qApp, &QGuiApplication::lastWindowClosed, this,
@@ -154,6 +160,11 @@ bool MainWindow::event(QEvent* event) {
 }
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  const QEvent::Type type = event->type();
+  if ((type == QEvent::DragEnter || type == QEvent::DragMove || type == QEvent::Drop) &&
+      takeNameCfgDrag(event)) {
+    return true;
+  }
   if (watched == pureCode_ && event->type() == QEvent::KeyPress) {
     const auto* key = static_cast<QKeyEvent*>(event);
     pureCode_KeyDown(keyCodeOf(key->key()), static_cast<int>(key->modifiers().toInt()));

@@ -78,6 +78,12 @@ class MainWindow : public QMainWindow {
   virtual void example2_Click();
   virtual void example3_Click();
   virtual void mkname_Click();
+  // The context menus' picture items and Load name.cfg, and a .cfg file
+  // dropped on the window, which loads as Load name.cfg does.
+  virtual void copyPicture_Click();
+  virtual void savePicture_Click();
+  virtual void loadNameCfg_Click();
+  virtual void nameCfg_Drop(const QString& path);
   virtual void helpInfo_Click();
   virtual void About_Click();
   virtual void webSite_Click();
@@ -87,6 +93,9 @@ class MainWindow : public QMainWindow {
   bool event(QEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  void dragEnterEvent(QDragEnterEvent* event) override;
+  void dragMoveEvent(QDragMoveEvent* event) override;
+  void dropEvent(QDropEvent* event) override;
 
  private:
   void Form_Load();
@@ -103,6 +112,9 @@ class MainWindow : public QMainWindow {
   void setupHelpMenu();
   void fillColorLists();
   void showPreview();
+  void showPreviewMenu(QPoint at);
+  // A drag or drop of a .cfg file over the window or one of its text boxes.
+  bool takeNameCfgDrag(QEvent* event);
 
   platform::Platform& platform_;
   settings::GlobalVars globals_;  // the in-memory settings, filled at start-up
@@ -116,6 +128,7 @@ class MainWindow : public QMainWindow {
   QPushButton* closeButton_ = nullptr;
   core::PreviewCells cells_ = core::initialPreviewCells();
   bool previewCutOff_ = false;  // the name goes on past the last cell
+  QString pictureFolder_;  // where the last picture was saved, for this run
   bool centred_ = false;
   bool leftForMessageBox_ = false;
   QPointer<QWidget> focusBeforeMessageBox_;

@@ -6,7 +6,10 @@
 #include <QLineEdit>
 
 #include "app/mainwindow.h"
+#include "app/namepicture.h"
+#include "app/previewpanel.h"
 #include "game/namecfg.h"
+#include "game/namecfgreader.h"
 #include "links/inetconnection.h"
 #include "settings/quit.h"
 #include "settings/slots.h"
@@ -57,6 +60,29 @@ void MainWindow::resSlot3_Click() {
 
 void MainWindow::mkname_Click() {
   game::makeNameCfg(platform_, globals_, name());
+}
+
+void MainWindow::copyPicture_Click() {
+  platform_.setClipboardImage(preview_->picture());
+}
+
+void MainWindow::savePicture_Click() {
+  if (std::optional<QString> folder =
+          savePicture(platform_, preview_->picture(), name(), pictureFolder_)) {
+    pictureFolder_ = std::move(*folder);
+  }
+}
+
+void MainWindow::loadNameCfg_Click() {
+  if (const std::optional<QString> loaded = game::loadNameCfg(platform_, globals_)) {
+    setName(*loaded);
+  }
+}
+
+void MainWindow::nameCfg_Drop(const QString& path) {
+  if (const std::optional<QString> loaded = game::loadNameCfgFile(platform_, path)) {
+    setName(*loaded);
+  }
 }
 
 void MainWindow::Command1_Click() {

@@ -8,11 +8,13 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <limits>
 
 #include "app/colorlegend.h"
 #include "app/mainwindow.h"
+#include "app/namepicture.h"
 #include "app/previewpanel.h"
 #include "ui/fonts.h"
 #include "ui/twips.h"
@@ -129,6 +131,9 @@ void MainWindow::setupOutputFrame(QWidget* client) {
                                twipsRect(120, 2160, 6975, 1575));
   preview_ = new PreviewPanel(frame);
   preview_->setGeometry(twipsRect(120, 240, 6735, 855));
+  preview_->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(preview_, &QWidget::customContextMenuRequested, this,
+          [this](QPoint at) { showPreviewMenu(at); });
   QPushButton* light = makeButton(frame, QStringLiteral("Command3"), QStringLiteral("Light Grey"),
                                   twipsRect(4560, 1200, 1095, 255));
   QPushButton* dark = makeButton(frame, QStringLiteral("Command4"), QStringLiteral("Dark Grey"),
@@ -138,6 +143,15 @@ void MainWindow::setupOutputFrame(QWidget* client) {
   }
   connect(light, &QPushButton::clicked, this, [this] { Command3_Click(); });
   connect(dark, &QPushButton::clicked, this, [this] { Command4_Click(); });
+}
+
+void MainWindow::showPreviewMenu(QPoint at) {
+  auto* menu = new QMenu(this);
+  menu->setObjectName(QStringLiteral("previewMenu"));
+  menu->setAttribute(Qt::WA_DeleteOnClose);
+  addPictureItems(
+      *menu, [this] { copyPicture_Click(); }, [this] { savePicture_Click(); });
+  menu->popup(preview_->mapToGlobal(at));
 }
 
 void MainWindow::setupBottomRow(QWidget* client) {

@@ -11,6 +11,8 @@
 #include <cstdlib>
 #include <utility>
 
+#include "app/namepicture.h"
+
 namespace app {
 namespace {
 
@@ -81,6 +83,13 @@ QMenu* NameBox::createContextMenu() {
     connect(action, &QAction::triggered, this,
             [this, pattern = item.pattern] { emit colorLettersChosen(pattern); });
   }
+  menu->addSeparator();
+  addPictureItems(
+      *menu, [this] { emit copyPictureChosen(); }, [this] { emit savePictureChosen(); });
+  menu->addSeparator();
+  QAction* load = menu->addAction(QStringLiteral("Load name.cfg"));
+  load->setObjectName(QStringLiteral("loadNameCfg"));
+  connect(load, &QAction::triggered, this, &NameBox::loadNameCfgChosen);
   return menu;
 }
 

@@ -48,12 +48,17 @@ class NameBox : public QLineEdit {
   // The box's context menu, opened by a right click, the Menu key or
   // Shift+F10: Qt's standard one (Undo, Redo, Cut, Copy, Paste,
   // Delete, Select All), its Undo and Redo working on this history, then the
-  // submenu Color Letters, whose items emit colorLettersChosen. Entries for
-  // the name go here. The caller owns the menu.
+  // submenu Color Letters, whose items emit colorLettersChosen, the picture
+  // items Copy Picture and Save Picture As…, and last Load name.cfg, each
+  // emitting its signal. Entries for the name go here. The caller owns the
+  // menu.
   [[nodiscard]] QMenu* createContextMenu();
 
  signals:
   void colorLettersChosen(app::LetterPattern pattern);
+  void copyPictureChosen();
+  void savePictureChosen();
+  void loadNameCfgChosen();
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;

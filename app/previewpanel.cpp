@@ -98,12 +98,31 @@ QColor PreviewPanel::cellBackground(int cell) const {
   return cellBackgrounds_.at(static_cast<std::size_t>(cell));
 }
 
+QImage PreviewPanel::picture() const {
+  QImage image(size() * kPictureScale, QImage::Format_RGB32);
+  image.setDevicePixelRatio(kPictureScale);
+  // The fonts' point sizes are taken at the screen's resolution, as on it.
+  constexpr qreal kInchesPerMetre = 1 / 0.0254;
+  image.setDotsPerMeterX(qRound(logicalDpiX() * kInchesPerMetre));
+  image.setDotsPerMeterY(qRound(logicalDpiY() * kInchesPerMetre));
+  QPainter painter(&image);
+  paintPanel(painter, QRegion(rect()));
+  painter.end();
+  // A plain picture of its pixels to whoever pastes or opens it.
+  image.setDevicePixelRatio(1);
+  return image;
+}
+
 void PreviewPanel::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
-  painter.fillRect(event->rect(), panelBackground_);
+  paintPanel(painter, event->region());
+}
+
+void PreviewPanel::paintPanel(QPainter& painter, const QRegion& region) const {
+  painter.fillRect(region.boundingRect(), panelBackground_);
   for (int cell = 0; cell < core::kPreviewCellCount; ++cell) {
     const int top = cells_.at(static_cast<std::size_t>(cell)).top;
-    if (event->region().intersects(cellRect(cell, top).toAlignedRect())) {
+    if (region.intersects(cellRect(cell, top).toAlignedRect())) {
       paintCell(painter, cell);
     }
   }

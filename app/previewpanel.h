@@ -6,6 +6,7 @@
 
 #include <QColor>
 #include <QFont>
+#include <QImage>
 #include <QWidget>
 #include <array>
 
@@ -38,11 +39,18 @@ class PreviewPanel : public QWidget {
   // Where cell k sits for a given top edge, in the panel's pixels.
   [[nodiscard]] static QRectF cellRect(int cell, int topTwips);
 
+  // The panel as shown now, drawn as on the screen but at kPictureScale
+  // times its size whatever the screen's scale (898 x 114 pixels), to be
+  // crisp where it is pasted.
+  static constexpr int kPictureScale = 2;
+  [[nodiscard]] QImage picture() const;
+
  protected:
   void paintEvent(QPaintEvent* event) override;
 
  private:
   void updateCell(int cell, const core::PreviewCell& before, const core::PreviewCell& after);
+  void paintPanel(QPainter& painter, const QRegion& region) const;
   void paintCell(QPainter& painter, int cell) const;
 
   core::PreviewCells cells_ = core::initialPreviewCells();

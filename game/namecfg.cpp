@@ -12,9 +12,6 @@
 namespace game {
 namespace {
 
-const QString kNoFolderMessage = QStringLiteral(
-    "You have not yet selected the location of your Veldmark folder.  Please select Config on "
-    "the task bar to set this location.");
 const QString kCreatedMessage = QStringLiteral(
     "Your name.cfg file has now been created.  For details of how to use this file click the "
     "help button.");

@@ -14,6 +14,10 @@
 namespace game {
 
 inline const QString kNameCfgTitle = QStringLiteral("Make name.cfg");
+// Told when no game folder has been chosen yet.
+inline const QString kNoFolderMessage = QStringLiteral(
+    "You have not yet selected the location of your Veldmark folder.  Please select Config on "
+    "the task bar to set this location.");
 
 // The file's path: the game folder as stored, then main/scripts/name.cfg
 // joined with the system's separator ("\" with Windows file names). A folder

@@ -6,10 +6,12 @@
 // windows and flows can be driven in tests by a recording fake.
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 #include <QStringList>
 #include <optional>
 
+class QImage;
 class QWidget;
 
 namespace platform {
@@ -55,6 +57,13 @@ struct WriteResult {
   bool inUse = false;
 };
 
+struct ReadResult {
+  enum class Status { Read, Missing, TooLarge, Failed };
+  Status status = Status::Failed;
+  QByteArray bytes;  // the whole file when read; empty otherwise
+  QString error;     // why it failed, for the user, when Failed
+};
+
 class Platform {
  public:
   virtual ~Platform() = default;
@@ -86,6 +95,9 @@ class Platform {
 
   // Puts plain text on the clipboard.
   virtual void setClipboardText(const QString& text) = 0;
+  // Puts a picture on the clipboard in the formats other programs paste
+  // (PNG on X11 and Wayland, bitmaps on Windows).
+  virtual void setClipboardImage(const QImage& image) = 0;
 
   // Starts a program without waiting for it; the result is not reported.
   virtual void launchProgram(const QString& program, const QStringList& arguments) = 0;
@@ -102,6 +114,18 @@ class Platform {
   // Replaces the file with these bytes atomically: on any failure the old file
   // stays as it was.
   virtual WriteResult writeFile(const QString& path, const QByteArray& bytes) = 0;
+  // The whole of a plain file of at most maxBytes bytes; a larger one is not
+  // read at all, and a folder or device in its place is a failure.
+  virtual ReadResult readFile(const QString& path, qint64 maxBytes) = 0;
+
+  // A modal save dialog that starts at suggestedPath (a folder and a file
+  // name), shows the files that match nameFilter ("PNG image (*.png)") and
+  // adds defaultSuffix to a name typed without one; it asks before an
+  // existing file is replaced. Returns the chosen path, empty when cancelled.
+  virtual QString chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                 const QString& nameFilter, const QString& defaultSuffix) = 0;
+  // The user's Pictures folder; empty when the system names none.
+  [[nodiscard]] virtual QString picturesFolder() const = 0;
 
   // What the system says of the machine. The program decides from these where
   // things are (the settings file, the drive list, the help files, the

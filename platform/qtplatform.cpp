@@ -8,7 +8,9 @@
 #include <QClipboard>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileDialog>
 #include <QFileInfo>
+#include <QImage>
 #include <QMessageBox>
 #include <QProcess>
 #include <QSettings>
@@ -18,6 +20,7 @@
 #include <cerrno>
 
 #include "platform/clipboardkeeper.h"
+#include "platform/filereader.h"
 #include "platform/filewriter.h"
 #include "platform/keyinjection.h"
 #include "platform/settingslocation.h"
@@ -104,6 +107,13 @@ void QtPlatform::setClipboardText(const QString& text) {
   clipboardSet_ = true;
 }
 
+// Qt offers the picture as PNG and its other image formats on X11 and
+// Wayland, and as a device-independent bitmap (and PNG) on Windows.
+void QtPlatform::setClipboardImage(const QImage& image) {
+  QGuiApplication::clipboard()->setImage(image, QClipboard::Clipboard);
+  clipboardSet_ = true;
+}
+
 void QtPlatform::launchProgram(const QString& program, const QStringList& arguments) {
   QProcess::startDetached(program, arguments);
 }
@@ -165,6 +175,30 @@ void QtPlatform::setBusyPointer(bool busy) {
 
 WriteResult QtPlatform::writeFile(const QString& path, const QByteArray& bytes) {
   return replaceFileAtomically(path, bytes);
+}
+
+ReadResult QtPlatform::readFile(const QString& path, qint64 maxBytes) {
+  return readSmallFile(path, maxBytes);
+}
+
+QString QtPlatform::chooseSaveFile(const QString& title, const QString& suggestedPath,
+                                   const QString& nameFilter, const QString& defaultSuffix) {
+  QFileDialog dialog(QApplication::activeWindow(), title);
+  dialog.setAcceptMode(QFileDialog::AcceptSave);
+  dialog.setFileMode(QFileDialog::AnyFile);
+  dialog.setNameFilter(nameFilter);
+  dialog.setDefaultSuffix(defaultSuffix);
+  const QFileInfo suggested(suggestedPath);
+  dialog.setDirectory(suggested.absolutePath());
+  dialog.selectFile(suggested.fileName());
+  if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) {
+    return {};
+  }
+  return dialog.selectedFiles().constFirst();
+}
+
+QString QtPlatform::picturesFolder() const {
+  return QStandardPaths::writableLocation(QStandardPaths::PicturesLocation);
 }
 
 // What Windows says is asked of Windows alone; elsewhere these have no answer.

@@ -10,7 +10,7 @@
 namespace platform {
 
 // The services on Qt: the settings file, QMessageBox, the clipboard, QProcess,
-// QDesktopServices, the override cursor and QSaveFile.
+// QDesktopServices, the override cursor, QSaveFile and QFileDialog.
 class QtPlatform : public Platform {
  public:
   // With the user's settings file (see settingslocation.h), carried over
@@ -26,11 +26,16 @@ class QtPlatform : public Platform {
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;
+  void setClipboardImage(const QImage& image) override;
   void launchProgram(const QString& program, const QStringList& arguments) override;
   int openDocument(const QString& url) override;
   [[nodiscard]] int lastPlatformError() const override { return lastError_; }
   void setBusyPointer(bool busy) override;
   WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
+  ReadResult readFile(const QString& path, qint64 maxBytes) override;
+  QString chooseSaveFile(const QString& title, const QString& suggestedPath,
+                         const QString& nameFilter, const QString& defaultSuffix) override;
+  [[nodiscard]] QString picturesFolder() const override;
   [[nodiscard]] bool windowsFileNames() const override;
   [[nodiscard]] QStringList windowsDrives() const override;
   [[nodiscard]] QString userSettingsFolder() const override;

@@ -10,7 +10,9 @@
 #include <QGuiApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QMimeData>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QTest>
 #include <memory>
 
@@ -111,6 +113,7 @@ class UndoTest : public QObject {
   void typingGroupsAsQLineEditDoes();
   void contextMenuIsTheStandardOneWalkingTheHistory();
   void historyOfLongNamesIsBounded();
+  void droppedCfgFileLoadsAsOneStep();
 };
 
 void UndoTest::toolChangeIsOneStep_data() {
@@ -366,6 +369,26 @@ void UndoTest::historyOfLongNamesIsBounded() {
   small.push({QString(100, u'y'), 0, 0});
   QCOMPARE(small.undoSteps(), 1);
   QCOMPARE(small.undo({}).value().text, QString(100, u'y'));
+}
+
+void UndoTest::droppedCfgFileLoadsAsOneStep() {
+  auto platform = quietPlatform();
+  app::MainWindow window(*platform);
+  QTemporaryDir folder;
+  QFile file(folder.filePath(QStringLiteral("mine.CFG")));
+  QVERIFY(file.open(QIODevice::WriteOnly) && file.write("Name ^2dropped\r\n") > 0);
+  file.close();
+  QMimeData data;
+  data.setUrls({QUrl::fromLocalFile(file.fileName())});
+  data.setText(file.fileName());  // as file managers offer it: no text for the box
+  QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.pureCodeEdit(), &enter);
+  QVERIFY(enter.isAccepted());
+  QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(window.pureCodeEdit(), &drop);
+  QTRY_COMPARE(window.name(), QStringLiteral("^2dropped"));
+  undoKey(window.pureCodeEdit());
+  QCOMPARE(window.name(), kSample);
 }
 
 QTEST_MAIN(UndoTest)

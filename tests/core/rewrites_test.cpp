@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "core/colorcodes.h"
+#include "core/picturefilename.h"
 #include "printers.h"
 
 namespace {
@@ -146,6 +147,29 @@ TEST(ReplaceByName, ColourNamesGiveTheCodesTheRewriteUses) {
   const int from = core::colorNameToCode(QStringLiteral("Red"));
   const int to = core::colorNameToCode(QStringLiteral("Orange"));
   EXPECT_EQ(core::replaceColorCode(QStringLiteral("^1a"), from, to), QStringLiteral("^0a"));
+}
+
+// --- The picture's file name ---
+
+TEST(PictureFileName, IsTheNameWithoutCodesAndWithoutWhatAFileNameCannotHold) {
+  const struct {
+    const char16_t *name, *file;
+  } cases[] = {
+      {u"^1Tar^2a: ^3b?", u"Tara_ b_.png"},  // spaces kept, codes gone
+      {u"a<b>c\\d/e|f\"g*h\ti", u"a_b_c_d_e_f_g_h_i.png"},
+      {u" ..^0x.. ", u"^0x.png"},  // no code, ends trimmed
+      {u"^1^2", u"name.png"},      // nothing left
+      {u"Con", u"Con_.png"},       // a Windows device
+      {u"nul.x", u"nul_.x.png"},
+      {u"Console", u"Console.png"},
+      {u"\u00e9\u2603", u"\u00e9\u2603.png"},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(core::pictureFileName(QString::fromUtf16(c.name)), QString::fromUtf16(c.file));
+  }
+  const QString longName = QString(99, u'x') + QStringLiteral("\U0001F600 tail");
+  EXPECT_EQ(core::pictureFileName(longName), QString(99, u'x') + QStringLiteral(".png"))
+      << "cut to 100 characters, never in a surrogate pair";
 }
 
 }  // namespace

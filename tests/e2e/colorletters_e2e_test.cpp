@@ -17,11 +17,12 @@ constexpr std::array kWheel{kRed, kYellow, kGreen, kAqua, kBlue, kPink};
 // The middle of the toCol list's text, in twips of the client area.
 const QPoint kToCol(5160 + 975 + 427, 120 + 1200 + 150);
 
-// Opens the context menu of the focused name box with Shift+F10, goes up to
-// its last entry, Color Letters, opens it and chooses its item'th entry.
+// Opens the context menu of the focused name box with Shift+F10, goes up
+// past Load name.cfg, Save Picture As… and Copy Picture to Color Letters,
+// opens it and chooses its item'th entry.
 void chooseColorLetters(const Session& session, int item) {
   session.pressKeys(QStringLiteral("shift+F10"));
-  session.pressKeys(QStringLiteral("Up"));
+  session.pressKeys(QStringLiteral("Up Up Up Up"));
   session.pressKeys(QStringLiteral("Right"));
   for (int down = 0; down < item; ++down) {
     session.pressKeys(QStringLiteral("Down"));

@@ -5,6 +5,8 @@
 #include "game/namecfg.h"
 
 #include <gtest/gtest.h>
+
+#include "game/namecfgreader.h"
 #ifndef _WIN32
 #include <sys/resource.h>
 #endif
@@ -244,6 +246,54 @@ TEST_F(MakeNameCfg, AFullDiskIsReportedAndLeavesTheOldFileAsItWas) {
     GTEST_SKIP() << "no tmpfs can be mounted here";
   }
   EXPECT_EQ(result, 0) << "1: reported as written; 2: not reported; 4: old file changed";
+}
+
+// --- Load name.cfg ---
+
+TEST(NameCfgReading, TakesTheFirstNameLine) {
+  const struct {
+    QByteArray file;
+    std::optional<QString> name;
+  } cases[] = {
+      {game::nameCfgContent(QStringLiteral(" ^1Tar nwick é€ ")).bytes,
+       QStringLiteral("^1Tar nwick é€")},
+      {"Name \r\n", QString()},
+      {"bind x quit\n\t NAME \t^2a b \t\r\nname other\n", QStringLiteral("^2a b")},
+      {"nAmE x", QStringLiteral("x")},  // no line end at all
+      {"\xC0\x81\x9F\n", std::nullopt},
+      {"Namer x\r\n// Name x\r\nseta name x\r\n", std::nullopt},
+      {"Name \xC0\x81\x9F\x80", QStringLiteral("\u00C0\u0081\u0178\u20AC")},
+  };
+  for (const auto& c : cases) {
+    EXPECT_EQ(game::nameFromNameCfg(c.file), c.name) << c.file.toStdString();
+  }
+}
+
+TEST_F(MakeNameCfg, LoadReadsBackWhatMakeWroteAndTellsWhyElse) {
+  const QString name = QStringLiteral("^1Tar ^2nwick é");
+  ASSERT_TRUE(make(u' ' + name + u' '));
+  EXPECT_EQ(game::loadNameCfg(platform, globals), name);
+  platform.messages.clear();
+  const struct {
+    QByteArray file;
+    const char* told;
+  } failures[] = {{"bind x quit\r\n", "holds no name line"},
+                  {QByteArray(game::kNameCfgMaxBytes + 1, ' '), "over 64 kB. Nothing was read"},
+                  {{}, "There is no file"}};
+  for (const auto& failure : failures) {
+    QFile::remove(file);
+    if (!failure.file.isEmpty()) {
+      writeBytes(file, failure.file);
+    }
+    EXPECT_EQ(game::loadNameCfg(platform, globals), std::nullopt);
+    ASSERT_FALSE(platform.messages.isEmpty());
+    EXPECT_TRUE(platform.messages.back().prompt.contains(QString::fromUtf8(failure.told)));
+    EXPECT_TRUE(platform.messages.back().prompt.contains(QDir::toNativeSeparators(file)));
+    EXPECT_EQ(platform.messages.back().title, QStringLiteral("Load name.cfg"));
+  }
+  globals.gameLocation = settings::kNoGameLocation;
+  EXPECT_EQ(game::loadNameCfg(platform, globals), std::nullopt);
+  EXPECT_EQ(platform.messages.back().prompt, game::kNoFolderMessage);
 }
 
 }  // namespace

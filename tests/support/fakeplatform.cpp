@@ -6,6 +6,7 @@
 
 #include <QWidget>
 
+#include "platform/filereader.h"
 #include "platform/filewriter.h"
 #include "platform/keyinjection.h"
 
@@ -83,6 +84,17 @@ platform::WriteResult FakePlatform::writeFile(const QString& path, const QByteAr
     writtenFiles.insert(path, bytes);
   }
   return writeResult;
+}
+
+platform::ReadResult FakePlatform::readFile(const QString& path, qint64 maxBytes) {
+  return platform::readSmallFile(path, maxBytes);
+}
+
+QString FakePlatform::chooseSaveFile(const QString& /*title*/, const QString& suggestedPath,
+                                     const QString& /*nameFilter*/,
+                                     const QString& /*defaultSuffix*/) {
+  saveSuggestions << suggestedPath;
+  return saveAnswers.isEmpty() ? QString() : saveAnswers.takeFirst();
 }
 
 void FakePlatform::showWindow(QWidget* window) {

@@ -4,6 +4,7 @@
 
 #pragma once
 
+#include <QImage>
 #include <QList>
 #include <QMap>
 #include <QStringList>
@@ -45,6 +46,7 @@ class FakePlatform : public platform::Platform {
   bool deliverKeys = false;  // also type them into the focused widget, as the real one does
 
   QStringList clipboardTexts;
+  QList<QImage> clipboardImages;
   QList<Launch> launches;
   QStringList openedDocuments;
   int openResult = 42;
@@ -56,6 +58,12 @@ class FakePlatform : public platform::Platform {
   QMap<QString, QByteArray> writtenFiles;
   bool writeToDisk = false;  // also really write, through the atomic writer
   platform::WriteResult writeResult{true, {}};
+
+  // Save dialogs: each asked for is noted as its suggested path and answered
+  // with the next of saveAnswers, or cancelled when none is left.
+  QStringList saveSuggestions;
+  QStringList saveAnswers;
+  QString pictures = QStringLiteral("/home/anna/Pictures");
 
   platform::Version programVersion{1, 2, 2};
 
@@ -80,11 +88,17 @@ class FakePlatform : public platform::Platform {
   int messageBox(const QString& prompt, int style, const QString& title) override;
   void sendKeys(const QString& keys) override;
   void setClipboardText(const QString& text) override;
+  void setClipboardImage(const QImage& image) override { clipboardImages << image; }
   void launchProgram(const QString& program, const QStringList& arguments) override;
   int openDocument(const QString& url) override;
   [[nodiscard]] int lastPlatformError() const override { return openError; }
   void setBusyPointer(bool isBusy) override;
   platform::WriteResult writeFile(const QString& path, const QByteArray& bytes) override;
+  // Reads the real file.
+  platform::ReadResult readFile(const QString& path, qint64 maxBytes) override;
+  QString chooseSaveFile(const QString& title, const QString& suggestedPath,
+                         const QString& nameFilter, const QString& defaultSuffix) override;
+  [[nodiscard]] QString picturesFolder() const override { return pictures; }
   [[nodiscard]] bool windowsFileNames() const override { return windows; }
   [[nodiscard]] QStringList windowsDrives() const override { return drives; }
   [[nodiscard]] QString userSettingsFolder() const override { return userFolder; }
