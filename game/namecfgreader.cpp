@@ -4,6 +4,7 @@
 
 #include "game/namecfgreader.h"
 
+#include "core/windows1252.h"
 #include "game/namecfg.h"
 #include "game/windows1252.h"
 #include "game/windowspaths.h"
@@ -56,7 +57,7 @@ std::optional<QString> nameFromNameCfg(const QByteArray& bytes) {
     const QByteArrayView line = end < 0 ? rest : rest.first(end);
     rest = end < 0 ? QByteArrayView() : rest.sliced(end + 1);
     if (const std::optional<QByteArrayView> name = nameOfLine(line)) {
-      return fromWindows1252(name->toByteArray());
+      return core::fromWindows1252(name->toByteArray());
     }
   }
   return std::nullopt;

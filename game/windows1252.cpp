@@ -60,15 +60,4 @@ Encoded toWindows1252(const QString& text) {
   return result;
 }
 
-QString fromWindows1252(const QByteArray& bytes) {
-  QString text(bytes.size(), Qt::Uninitialized);
-  QChar* out = text.data();
-  for (const char byte : bytes) {
-    const auto code = static_cast<unsigned char>(byte);
-    const char16_t high = code >= 0x80 && code < 0xA0 ? kHighControls.at(code - 0x80) : 0;
-    *out++ = QChar(high != 0 ? high : char16_t{code});
-  }
-  return text;
-}
-
 }  // namespace game

@@ -31,9 +31,4 @@ struct Encoded {
 // outside the code page are listed in unwritable, and bytes is then empty.
 [[nodiscard]] Encoded toWindows1252(const QString& text);
 
-// The other way: fromWindows1252("\xE9\x80") == "é€". The five bytes the code
-// page leaves undefined (81 8D 8F 90 9D) become the control characters of
-// the same number, as Windows reads them.
-[[nodiscard]] QString fromWindows1252(const QByteArray& bytes);
-
 }  // namespace game

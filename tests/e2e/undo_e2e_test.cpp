@@ -79,7 +79,7 @@ TEST_F(E2eTest, ThePictureIsThePreviewAtTwiceItsSizeAndALoadedNameCfgIsOneUndoSt
 
   // Save Picture As... from the name box's menu, by the keyboard.
   const QString file = session.home() + QStringLiteral("/shared.png");
-  session.readName();
+  static_cast<void>(session.readName());
   session.pressKeys(QStringLiteral("shift+F10 Up Up Return"));
   ASSERT_TRUE(session.focusWindowTitled(QStringLiteral("^Save Picture As$")));
   session.pressKeys(QStringLiteral("ctrl+a"));
