@@ -63,8 +63,8 @@ fi
 
 # The help text travels unchanged, and so does the Linux readme made from
 # data/readme.txt.in.
-cmp -s "$source/data/help.txt" "$root/usr/share/tintra/help.txt" ||
-  fail "/usr/share/tintra/help.txt differs from data/help.txt or is missing"
+cmp -s "$build/generated/help.txt" "$root/usr/share/tintra/help.txt" ||
+  fail "/usr/share/tintra/help.txt differs from the built help.txt or is missing"
 cmp -s "$build/generated/readme.txt" "$root/usr/share/tintra/readme.txt" ||
   fail "/usr/share/tintra/readme.txt differs from the build's readme or is missing"
 grep -q "~/.config/Tintra/Tintra.ini" "$root/usr/share/tintra/readme.txt" ||
