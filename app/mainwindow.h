@@ -128,7 +128,7 @@ class MainWindow : public QMainWindow {
   QPushButton* closeButton_ = nullptr;
   core::PreviewCells cells_ = core::initialPreviewCells();
   bool previewCutOff_ = false;  // the name goes on past the last cell
-  QString pictureFolder_;  // where the last picture was saved, for this run
+  QString pictureFolder_;       // where the last picture was saved, for this run
   bool centred_ = false;
   bool leftForMessageBox_ = false;
   QPointer<QWidget> focusBeforeMessageBox_;
