@@ -146,7 +146,9 @@ configure=(
   -G Ninja
   -DCMAKE_TOOLCHAIN_FILE="$project/cmake/mingw-w64-x86_64.cmake"
   -DCMAKE_BUILD_TYPE=Release
-  -DCMAKE_INSTALL_PREFIX="$work/install"
+  # A prefix of no folder here: Qt finds its files from where its DLLs are,
+  # and the prefix it records is then the same on every machine.
+  -DCMAKE_INSTALL_PREFIX=/tintra-windows-qt
   -DBUILD_SHARED_LIBS=ON
   -DQT_HOST_PATH=/usr
   -DQT_HOST_PATH_CMAKE_DIR=/usr/lib/x86_64-linux-gnu/cmake
@@ -169,6 +171,13 @@ configure=(
   -DFEATURE_system_harfbuzz=OFF -DFEATURE_system_jpeg=OFF -DFEATURE_system_png=OFF
   -DFEATURE_system_doubleconversion=OFF -DFEATURE_zstd=OFF -DFEATURE_icu=OFF
   -DFEATURE_jpeg=ON -DFEATURE_ico=ON -DFEATURE_style_windowsvista=ON
+  # The same DLLs from any folder: no path of the work folder in them
+  # (assertion texts), no link time stamp.
+  -DCMAKE_C_FLAGS="-ffile-prefix-map=$work/="
+  -DCMAKE_CXX_FLAGS="-ffile-prefix-map=$work/="
+  -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp
+  -DCMAKE_MODULE_LINKER_FLAGS=-Wl,--no-insert-timestamp
+  -DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp
 )
 
 # The configure line of a finished build: the options above, with the values
@@ -181,10 +190,15 @@ configure_line_of() {
     name="${option#-D}"
     name="${name%%=*}"
     value="$(sed -n "s/^$name:[A-Z]*=//p" "$cache")"
-    [[ -n "$value" ]] || return 1
+    if [[ -z "$value" ]]; then
+      # A Qt built before its flags were set was built without them.
+      [[ "$name" == *_FLAGS ]] && continue
+      return 1
+    fi
     case "$name" in
-      CMAKE_INSTALL_PREFIX) value="<prefix>" ;;
+      CMAKE_INSTALL_PREFIX) [[ "$value" == /tintra-windows-qt ]] || value="<prefix>" ;;
       CMAKE_TOOLCHAIN_FILE) value="cmake/$(basename "$value")" ;;
+      *_FLAGS) value="\"${value//"$(dirname "$(dirname "$cache")")"/\$PWD}\"" ;;
     esac
     line+=" -D$name=$value"
   done
@@ -213,8 +227,8 @@ Tintra's Windows downloads: the source they were built from.
 Configured, built and installed from the folder holding qtbase/ and cmake/:
 
   $line
-  cmake --build build
-  cmake --install build
+  SOURCE_DATE_EPOCH=\$(dpkg-parsechangelog -l qtbase/debian/changelog -S Timestamp) cmake --build build
+  DESTDIR=<folder> cmake --install build   (the Qt is then <folder>/tintra-windows-qt)
 
 Tintra's own source (Tintra-<version>-source.tar.xz) holds the script that
 does all of this, scripts/build-windows-qt.sh; on Debian 12 with the host's
@@ -270,6 +284,9 @@ shopt -u nullglob
 echo "Configuring..."
 run_step "$work/configure.log" cmake -S "$work/qtbase" -B "$work/build" "${configure[@]}"
 
+# Qt's resources carry one time, the Debian source package's own date.
+SOURCE_DATE_EPOCH="$(dpkg-parsechangelog -l "$work/qtbase/debian/changelog" -S Timestamp)"
+export SOURCE_DATE_EPOCH
 echo "Compiling (progress every 50 steps; the log is $work/build.log)..."
 # Ninja's "[done/total]" lines, thinned out.
 show_progress() {
@@ -287,18 +304,19 @@ if ! NINJA_STATUS="[%f/%t] " cmake --build "$work/build" -j "$(nproc)" 2>&1 |
   echo "The Qt build failed; the log is $work/build.log" >&2
   exit 1
 fi
-run_step "$work/install.log" cmake --install "$work/build"
-run_step "$work/strip.log" find "$work/install" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
+installed="$work/install/tintra-windows-qt"
+DESTDIR="$work/install" run_step "$work/install.log" cmake --install "$work/build"
+run_step "$work/strip.log" find "$installed" -name '*.dll' -exec x86_64-w64-mingw32-strip --strip-unneeded {} +
 
 # What the downloads must carry beside the DLLs: their source and the
 # licence notices of what is inside them.
-record_source "$work/install" "$work/src" "$source_version" "$(configure_line_of "$work/build/CMakeCache.txt")"
-run_step "$work/notices.log" "$here/windows-qt-notices.sh" "$work/qtbase" "$work/build" "$work/install/notices"
+record_source "$installed" "$work/src" "$source_version" "$(configure_line_of "$work/build/CMakeCache.txt")"
+run_step "$work/notices.log" "$here/windows-qt-notices.sh" "$work/qtbase" "$work/build" "$installed/notices"
 
 # Only now does QT_DIR come to be, and only if nobody made it meanwhile.
-[[ -e "$qt_dir" ]] && refuse "$qt_dir appeared while Qt was being built; the finished Qt is in $work/install."
+[[ -e "$qt_dir" ]] && refuse "$qt_dir appeared while Qt was being built; the finished Qt is in $installed."
 mkdir -p "$(dirname "$qt_dir")"
-mv -T "$work/install" "$qt_dir"
+mv -T "$installed" "$qt_dir"
 [[ "${TINTRA_KEEP_QT_BUILD:-0}" == 1 ]] || rm -rf "$work"
 echo "The Windows Qt is in $qt_dir ($(du -sh "$qt_dir" | cut -f1)), built in $((($(date +%s) - started) / 60)) minutes."
 exit
