@@ -11,7 +11,11 @@
 #   scripts/check-reproducible.sh windows [WORK_DIR]   the Windows downloads, each
 #       build with a Windows Qt of its own built in its folder (about an hour);
 #       with TINTRA_WINDOWS_QT set, both builds use that Qt instead, which
-#       checks Tintra's part of the downloads in minutes
+#       checks Tintra's part of the downloads in minutes; with
+#       TINTRA_FIRST_WINDOWS_QT set to a Qt built before in its own folder
+#       (the cache's, say), only the second build makes its own
+# TINTRA_SECOND_BUILD_AFTER=<seconds>: wait that long between the two builds,
+# to show that the time of a build does not enter what it makes.
 # WORK_DIR (default build/reproducible) is emptied first. Uncommitted changes
 # are not built: the two builds are of the commit. Compilers run without
 # ccache, so that each build compiles for itself.
@@ -29,6 +33,7 @@ unset CMAKE_CXX_COMPILER_LAUNCHER CMAKE_C_COMPILER_LAUNCHER
   $([[ "$what" == windows ]] && echo "$top/scripts/windows-packages.txt")
 commit="$(git -C "$top" rev-parse HEAD)"
 shared_qt="${TINTRA_WINDOWS_QT:-}"
+first_qt="${TINTRA_FIRST_WINDOWS_QT:-}"
 
 rm -rf "$work"
 # Two folders whose paths differ in length and in name.
@@ -45,7 +50,10 @@ build() {
       cd build/release && cpack -G DEB -B "$folder/out" >/dev/null)
     (cd "$folder/out" && ls -- *.deb) >"$folder/downloads"
   else
-    TINTRA_WINDOWS_QT="${shared_qt:-$folder/windows-qt}" "$folder/windows-package.sh" >"$folder/package.log" 2>&1 || {
+    local qt="${shared_qt:-$folder/windows-qt}"
+    [[ -z "$first_qt" || "$folder" != "${folders[0]}" ]] || qt="$first_qt"
+    echo "  with the Windows Qt in $qt"
+    TINTRA_WINDOWS_QT="$qt" "$folder/windows-package.sh" >"$folder/package.log" 2>&1 || {
       tail -30 "$folder/package.log" >&2
       exit 1
     }
@@ -83,6 +91,10 @@ differences() {
 }
 
 for folder in "${folders[@]}"; do
+  if [[ "$folder" == "${folders[1]}" && -n "${TINTRA_SECOND_BUILD_AFTER:-}" ]]; then
+    echo "Waiting $TINTRA_SECOND_BUILD_AFTER s before the second build..."
+    sleep "$TINTRA_SECOND_BUILD_AFTER"
+  fi
   echo "Building $(git -C "$top" rev-parse --short HEAD) in $folder..."
   started=$(date +%s)
   build "$folder"
