@@ -7,6 +7,7 @@
 #include <QMainWindow>
 #include <QPointer>
 #include <QRandomGenerator>
+#include <optional>
 
 #include "app/namebox.h"
 #include "core/colorcodes.h"
@@ -115,6 +116,7 @@ class MainWindow : public QMainWindow {
   void showPreviewMenu(QPoint at);
   // A drag or drop of a .cfg file over the window or one of its text boxes.
   bool takeNameCfgDrag(QEvent* event);
+  std::optional<QString> draggedNameCfg_;  // the .cfg file being dragged over the window
 
   platform::Platform& platform_;
   settings::GlobalVars globals_;  // the in-memory settings, filled at start-up

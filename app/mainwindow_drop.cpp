@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <optional>
+#include <utility>
 
 #include "app/mainwindow.h"
 
@@ -31,12 +32,20 @@ std::optional<QString> nameCfgIn(const QMimeData* data) {
 
 bool MainWindow::takeNameCfgDrag(QEvent* event) {
   auto* drag = static_cast<QDropEvent*>(event);
-  const std::optional<QString> path = nameCfgIn(drag->mimeData());
+  std::optional<QString> path = nameCfgIn(drag->mimeData());
+  if (event->type() != QEvent::Drop) {
+    draggedNameCfg_ = path;
+  } else if (!path) {
+    // Some programs stop giving the dragged data once the drop is made: the
+    // file named while it was dragged over the window is the one dropped.
+    path = std::exchange(draggedNameCfg_, std::nullopt);
+  }
   if (!path) {
     return false;
   }
   drag->acceptProposedAction();
   if (event->type() == QEvent::Drop) {
+    draggedNameCfg_.reset();
     // After the drop has been answered: the program that the file came from
     // waits for that answer, and a message box may be shown.
     QMetaObject::invokeMethod(

@@ -389,6 +389,13 @@ void UndoTest::droppedCfgFileLoadsAsOneStep() {
   QTRY_COMPARE(window.name(), QStringLiteral("^2dropped"));
   undoKey(window.pureCodeEdit());
   QCOMPARE(window.name(), kSample);
+
+  // A source that no longer gives the file once it is dropped.
+  QApplication::sendEvent(&window, &enter);
+  QMimeData emptied;
+  QDropEvent late(QPointF(5, 5), Qt::CopyAction, &emptied, Qt::LeftButton, Qt::NoModifier);
+  QApplication::sendEvent(&window, &late);
+  QTRY_COMPARE(window.name(), QStringLiteral("^2dropped"));
 }
 
 QTEST_MAIN(UndoTest)
