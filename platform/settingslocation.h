@@ -42,11 +42,4 @@ class Platform;
 // copied; empty when nothing was copied.
 QString carryOverInstalledSettings(const SettingsPlaces& places);
 
-// A portable copy that has no Tintra.ini beside it yet starts from the
-// installed program's file, so that a player who used an earlier,
-// non-portable zip finds their names: copies <userFolder>/Tintra/Tintra.ini
-// beside the program when the copy is portable, has no file of its own and
-// that file exists. Returns the file copied; empty when nothing was copied.
-QString carryOverInstalledSettings(const SettingsPlaces& places);
-
 }  // namespace platform
