@@ -29,7 +29,9 @@ fi
 work=$(mktemp -d)
 trap 'kill $(jobs -p) 2>/dev/null || true; rm -rf "$work"' EXIT
 export HOME=$work XDG_CONFIG_HOME=$work/config XDG_RUNTIME_DIR=$work/runtime
-mkdir -p "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+mkdir -p "$XDG_RUNTIME_DIR" "$XDG_CONFIG_HOME/Tintra" && chmod 700 "$XDG_RUNTIME_DIR"
+# Not a first run: the first-run notice would hold the keystrokes.
+printf '[Configuration]\nFirst Run=1\n' >"$XDG_CONFIG_HOME/Tintra/Tintra.ini"
 
 # CPU time of a process, all its threads, in nanoseconds.
 cpu_ns() { cat /proc/"$1"/task/*/schedstat | awk '{ sum += $1 } END { printf "%.0f\n", sum }'; }
