@@ -284,9 +284,11 @@ void Session::closeThroughFrame() const {
   event.type = atom("WM_PROTOCOLS");
   event.data.data32[0] = atom("WM_DELETE_WINDOW");
   event.data.data32[1] = XCB_CURRENT_TIME;
-  xcb_send_event(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
-                 reinterpret_cast<const char*>(&event));
-  xcb_flush(connection);
+  // Checked, so that the server has taken the event before the connection
+  // closes: a request still unread at the close may be dropped.
+  std::free(xcb_request_check(
+      connection, xcb_send_event_checked(connection, 0, event.window, XCB_EVENT_MASK_NO_EVENT,
+                                         reinterpret_cast<const char*>(&event))));
   xcb_disconnect(connection);
 }
 
