@@ -9,47 +9,18 @@
 #include <QFile>
 
 #include "session.h"
+#include "walks.h"
 
 namespace e2e {
 
-// A folder in place of the settings file: no save can be written. Closing the
-// main window through its frame tells so once, in the real message box, and
-// the program ends.
 TEST_F(E2eTest, FrameCloseTellsOfUnwrittenSettingsOnceAndEnds) {
-  const QString box = QStringLiteral("^Veldmark Name Colorizer$");
-  QFile::remove(session.settingsFile());
-  ASSERT_TRUE(QDir().mkpath(session.settingsFile()));
-  session.launch();
-  ASSERT_TRUE(session.focusWindowTitled(kNoticeTitle));
-  session.pressKeys(QStringLiteral("Return"));
-  ASSERT_TRUE(session.focusWindowTitled(box)) << "no word that settings cannot be saved";
-  session.pressKeys(QStringLiteral("Return"));
-  session.waitForMainWindow();
-  session.closeThroughFrame();
-  ASSERT_TRUE(session.focusWindowTitled(box)) << "not told what is lost";
-  session.pressKeys(QStringLiteral("Return"));
-  EXPECT_TRUE(session.waitForExit(5000))
-      << (session.findWindows(box).isEmpty() ? "still running" : "told again");
+  frameCloseTellsOnceAndEnds(session);
 }
 
-// Two copies on one file, saving in turn: each restores what the other saved
-// last, a name of the same size saved within one tick of the file's clock too.
 TEST_F(E2eTest, TwoCopiesRestoreWhatTheOtherSaved) {
   Session other;
   other.setEnvironment(QStringLiteral("XDG_CONFIG_HOME"), session.home() + "/.config");
-  session.start();
-  other.ignoreWindow(session.mainWindowId());
-  other.start();
-  session.ignoreWindow(other.mainWindowId());
-  for (int round = 1; round <= 8; ++round) {
-    Session& saver = round % 2 != 0 ? session : other;
-    Session& reader = round % 2 != 0 ? other : session;
-    saver.setName(QStringLiteral("^%1Bob").arg(round));
-    saver.pressKeys(QStringLiteral("alt+a Right Return"));  // Save To Slot > Slot 1
-    reader.focusWindow(reader.mainWindowId());
-    reader.pressKeys(QStringLiteral("alt+a Down Right Return ctrl+a ctrl+c"));  // Restore, copy
-    EXPECT_EQ(reader.clipboardText(), QStringLiteral("^%1Bob").arg(round)) << "round " << round;
-  }
+  twoCopiesRestoreWhatTheOtherSaved(session, other);
 }
 
 TEST_F(E2eTest, SettingsSlotsAndNameCfgOutliveTheProgram) {

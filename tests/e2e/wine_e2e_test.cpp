@@ -18,6 +18,7 @@
 
 #include "previewpixels.h"
 #include "session.h"
+#include "walks.h"
 #include "winemachine.h"
 
 namespace e2e {
@@ -253,6 +254,65 @@ TEST(WineE2e, NameCfgSettingsAndClipboardOutliveTheProgram) {
 
   session.start();
   EXPECT_EQ(session.readName(), QStringLiteral("^1Tin^7tra")) << "the name was not restored";
+}
+
+TEST(WineE2e, FrameCloseTellsOfUnwrittenSettingsOnceAndEnds) {
+  Session session;
+  useZipProgram(session);
+  frameCloseTellsOnceAndEnds(session);
+  session.kill();
+  QDir(session.settingsFile()).removeRecursively();
+}
+
+TEST(WineE2e, TwoCopiesRestoreWhatTheOtherSaved) {
+  Session first;
+  Session second;
+  useZipProgram(first);
+  useZipProgram(second);
+  first.markFirstRunDone();
+  twoCopiesRestoreWhatTheOtherSaved(first, second);
+}
+
+TEST(WineE2e, ThePictureIsThePreviewAtTwiceItsSizeAndALoadedNameCfgIsOneUndoStep) {
+  Session session;
+  useZipProgram(session);
+  session.markFirstRunDone();
+  const QString game = wineMachine().linuxPath(QStringLiteral("C:\\Games\\Shared"));
+  ASSERT_TRUE(QDir().mkpath(game + QStringLiteral("/main/scripts")));
+  QFile settings(session.settingsFile());
+  ASSERT_TRUE(settings.open(QIODevice::Append));
+  settings.write("Veldmark Location=C:\\Games\\Shared\n");
+  settings.close();
+  session.start();
+  pictureIsThePreviewAtTwiceItsSize(session, QStringLiteral("C:\\shared.png"),
+                                    wineMachine().linuxPath(QStringLiteral("C:\\shared.png")));
+  nameCfgLoadsBackAsOneStep(session, game + QStringLiteral("/main/scripts/name.cfg"));
+}
+
+// A player of the earlier zip, which kept the settings where the installed
+// program does, finds their names in the portable copy, and is told once.
+TEST(WineE2e, ThePortableCopyTakesOverTheInstalledProgramsSettings) {
+  const QString installed = wineMachine().appData() + QStringLiteral("/Tintra/Tintra.ini");
+  ASSERT_TRUE(QDir().mkpath(QFileInfo(installed).absolutePath()));
+  QFile file(installed);
+  ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+  file.write(
+      "[Configuration]\r\nFirst Run=1\r\n[Configuarion]\r\nSave On Quit=1\r\nSaved "
+      "Name=^2Kept\r\n");
+  file.close();
+  Session session;
+  useZipProgram(session);
+  session.launch();
+  ASSERT_TRUE(session.focusWindowTitled(QStringLiteral("^Veldmark Name Colorizer$")))
+      << "not told that the settings were copied";
+  session.pressKeys(QStringLiteral("Return"));
+  session.waitForMainWindow();
+  EXPECT_EQ(session.readName(), QStringLiteral("^2Kept"));
+  EXPECT_EQ(session.settingsValue(QStringLiteral("Saved Name")), QStringLiteral("^2Kept"));
+  session.restart();  // told once: the main window comes at once
+  session.kill();
+  QFile::remove(installed);
+  QFile::remove(session.settingsFile());
 }
 
 TEST(WineE2e, InstallerInstallsSilentlyAndItsUninstallerKeepsTheSettings) {
