@@ -8,6 +8,7 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QScopedValueRollback>
+#include <QShortcut>
 #include <cstdlib>
 #include <utility>
 
@@ -35,6 +36,16 @@ NameBox::NameBox(const QString& text, QWidget* parent) : QLineEdit(text, parent)
   connect(this, &QLineEdit::textChanged, this, &NameBox::textEdited);
   connect(this, &QLineEdit::cursorPositionChanged, this, &NameBox::caretMoved);
   connect(this, &QLineEdit::selectionChanged, this, &NameBox::caretMoved);
+  // Shift+F10 opens the menu as the Menu key does. A shortcut, not a key
+  // press: a key press is passed on to Windows' own handling too, which then
+  // also opens the window menu, and that takes the arrow keys.
+  auto* menuKey = new QShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), this, nullptr, nullptr,
+                                Qt::WidgetShortcut);
+  connect(menuKey, &QShortcut::activated, this, [this] {
+    const QPoint caret = cursorRect().center();
+    QContextMenuEvent request(QContextMenuEvent::Keyboard, caret, mapToGlobal(caret));
+    contextMenuEvent(&request);
+  });
 }
 
 void NameBox::assignName(const QString& name) {
@@ -99,12 +110,6 @@ void NameBox::keyPressEvent(QKeyEvent* event) {
     undoStep();
   } else if (event->matches(QKeySequence::Redo)) {
     redoStep();
-  } else if (event->key() == Qt::Key_F10 && event->modifiers() == Qt::ShiftModifier) {
-    // Qt makes Shift+F10 a context menu request only on Windows; the Menu
-    // key works everywhere.
-    const QPoint caret = cursorRect().center();
-    QContextMenuEvent request(QContextMenuEvent::Keyboard, caret, mapToGlobal(caret));
-    contextMenuEvent(&request);
   } else {
     QLineEdit::keyPressEvent(event);
     return;

@@ -141,11 +141,13 @@ void ColorLettersTest::contextMenuHoldsColorLettersThenPictureAndNameCfgItems() 
   QVERIFY(!letters->toolTipsVisible());
 }
 
-// Qt itself opens the menu for Shift+F10 only on Windows.
+// Shift+F10 is the program's own shortcut on every platform.
 void ColorLettersTest::shiftF10OpensTheContextMenu() {
   auto platform = quietPlatform();
   app::MainWindow window(*platform);
   window.show();
+  QVERIFY(QTest::qWaitForWindowActive(&window));
+  window.pureCodeEdit()->setFocus();
   QVERIFY(QApplication::activePopupWidget() == nullptr);
   QTest::keyClick(window.pureCodeEdit(), Qt::Key_F10, Qt::ShiftModifier);
   auto* popup = qobject_cast<QMenu*>(QApplication::activePopupWidget());
