@@ -106,7 +106,10 @@ QString Session::settingsValue(const QString& key) const {
     return {};
   }
   const QString prefix = key + u'=';
-  for (const QString& line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+  for (QString line : QString::fromUtf8(file.readAll()).split(u'\n')) {
+    if (line.endsWith(u'\r')) {
+      line.chop(1);  // a file from Windows
+    }
     if (line.startsWith(prefix)) {
       return line.mid(prefix.size());
     }

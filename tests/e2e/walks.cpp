@@ -84,15 +84,22 @@ void twoCopiesRestoreWhatTheOtherSaved(Session& first, Session& second) {
   second.ignoreWindow(first.mainWindowId());
   second.start();
   first.ignoreWindow(second.mainWindowId());
+  // The two windows lie one over the other: the one used is brought to the
+  // front and clicked, which under Wine is what makes it the active window.
+  const auto use = [](const Session& copy) {
+    runTool(QStringLiteral("xdotool"), {QStringLiteral("windowraise"), copy.mainWindowId()});
+    copy.focusWindow(copy.mainWindowId());
+    static_cast<void>(copy.readName());
+  };
   for (int round = 1; round <= 8; ++round) {
     Session& saver = round % 2 != 0 ? first : second;
     Session& reader = round % 2 != 0 ? second : first;
-    saver.focusWindow(saver.mainWindowId());
+    use(saver);
     saver.setName(QStringLiteral("^%1Bob").arg(round));
     saver.pressKeys(QStringLiteral("alt+a Right Return"));  // Save To Slot > Slot 1
-    reader.focusWindow(reader.mainWindowId());
-    reader.pressKeys(QStringLiteral("alt+a Down Right Return ctrl+a ctrl+c"));  // Restore, copy
-    EXPECT_EQ(reader.clipboardText(), QStringLiteral("^%1Bob").arg(round)) << "round " << round;
+    use(reader);
+    reader.pressKeys(QStringLiteral("alt+a Down Right Return"));  // Restore From Slot > Slot 1
+    EXPECT_EQ(reader.readName(), QStringLiteral("^%1Bob").arg(round)) << "round " << round;
   }
 }
 
