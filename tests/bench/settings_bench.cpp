@@ -18,9 +18,11 @@ struct File {
   QTemporaryDir folder;
   QString path = folder.filePath(QStringLiteral("Tintra.ini"));
   File() {
+    // In the order the store writes its keys.
     QByteArray bytes("[Saved Names]\n");
     for (int slot = 0; bytes.size() < 100000; ++slot) {
-      bytes += "Slot" + QByteArray::number(slot) + "=^1Name ^2of ^3a ^4player\n";
+      bytes +=
+          "Slot" + QByteArray::number(slot).rightJustified(5, '0') + "=^1Name ^2of ^3a ^4player\n";
     }
     QFile file(path);
     file.open(QIODevice::WriteOnly);
