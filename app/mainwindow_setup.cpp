@@ -150,7 +150,7 @@ void MainWindow::showPreviewMenu(QPoint at) {
   menu->setObjectName(QStringLiteral("previewMenu"));
   menu->setAttribute(Qt::WA_DeleteOnClose);
   addPictureItems(
-      *menu, [this] { copyPicture_Click(); }, [this] { savePicture_Click(); });
+      *menu, this, [this] { copyPicture_Click(); }, [this] { savePicture_Click(); });
   menu->popup(preview_->mapToGlobal(at));
 }
 

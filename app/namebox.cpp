@@ -95,12 +95,15 @@ QMenu* NameBox::createContextMenu() {
             [this, pattern = item.pattern] { emit colorLettersChosen(pattern); });
   }
   menu->addSeparator();
+  // These may open a dialog or a message box, which must not run inside the
+  // menu's own handling of the click: under Windows the menu could be deleted
+  // while the dialog is open, and the program crashed when it closed.
   addPictureItems(
-      *menu, [this] { emit copyPictureChosen(); }, [this] { emit savePictureChosen(); });
+      *menu, this, [this] { emit copyPictureChosen(); }, [this] { emit savePictureChosen(); });
   menu->addSeparator();
   QAction* load = menu->addAction(QStringLiteral("Load name.cfg"));
   load->setObjectName(QStringLiteral("loadNameCfg"));
-  connect(load, &QAction::triggered, this, &NameBox::loadNameCfgChosen);
+  connect(load, &QAction::triggered, this, &NameBox::loadNameCfgChosen, Qt::QueuedConnection);
   return menu;
 }
 

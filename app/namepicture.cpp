@@ -16,11 +16,11 @@ namespace {
 
 const QString kSaveTitle = QStringLiteral("Save Picture As");
 
-QAction* addItem(QMenu& menu, const char* name, const QString& caption,
+QAction* addItem(QMenu& menu, const char* name, const QString& caption, QObject* owner,
                  const std::function<void()>& handler) {
   QAction* item = menu.addAction(caption);
   item->setObjectName(QString::fromLatin1(name));
-  QObject::connect(item, &QAction::triggered, &menu, handler);
+  QObject::connect(item, &QAction::triggered, owner, handler, Qt::QueuedConnection);
   return item;
 }
 
@@ -33,10 +33,10 @@ QByteArray pngBytes(const QImage& picture) {
 
 }  // namespace
 
-void addPictureItems(QMenu& menu, const std::function<void()>& copy,
+void addPictureItems(QMenu& menu, QObject* owner, const std::function<void()>& copy,
                      const std::function<void()>& save) {
-  addItem(menu, "copyPicture", QStringLiteral("Copy Picture"), copy);
-  addItem(menu, "savePicture", QStringLiteral("Save Picture As\u2026"), save);
+  addItem(menu, "copyPicture", QStringLiteral("Copy Picture"), owner, copy);
+  addItem(menu, "savePicture", QStringLiteral("Save Picture As\u2026"), owner, save);
 }
 
 std::optional<QString> savePicture(platform::Platform& platform, const QImage& picture,

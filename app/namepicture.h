@@ -17,8 +17,9 @@ class QMenu;
 
 namespace app {
 
-// Adds "Copy Picture" and "Save Picture As…", in this order.
-void addPictureItems(QMenu& menu, const std::function<void()>& copy,
+// Adds "Copy Picture" and "Save Picture As…", in this order. Their handlers
+// run once the menu has finished with the click, as long as owner lives.
+void addPictureItems(QMenu& menu, QObject* owner, const std::function<void()>& copy,
                      const std::function<void()>& save);
 
 // Asks where to save the picture, in folder (the Pictures folder when empty)
