@@ -178,6 +178,9 @@ configure=(
   -DCMAKE_SHARED_LINKER_FLAGS=-Wl,--no-insert-timestamp
   -DCMAKE_MODULE_LINKER_FLAGS=-Wl,--no-insert-timestamp
   -DCMAKE_EXE_LINKER_FLAGS=-Wl,--no-insert-timestamp
+  # The MIME database in Qt6Core.dll compressed by Qt's own script, whose gzip
+  # header holds no time: CMake's archive command writes the build's time.
+  -DQT_AVOID_CMAKE_ARCHIVING_API=ON
 )
 
 # The configure line of a finished build: the options above, with the values
@@ -191,8 +194,8 @@ configure_line_of() {
     name="${name%%=*}"
     value="$(sed -n "s/^$name:[A-Z]*=//p" "$cache")"
     if [[ -z "$value" ]]; then
-      # A Qt built before its flags were set was built without them.
-      [[ "$name" == *_FLAGS ]] && continue
+      # A Qt built before these were set was built without them.
+      [[ "$name" == *_FLAGS || "$name" == QT_AVOID_CMAKE_ARCHIVING_API ]] && continue
       return 1
     fi
     case "$name" in
