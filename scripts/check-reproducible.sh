@@ -114,11 +114,16 @@ while IFS= read -r download; do
     continue
   fi
   failed=1
-  unpack "$one/out/$download" "$work/unpacked/one/$download"
-  unpack "$two/out/$download" "$work/unpacked/two/$download"
-  {
-    echo "FAIL: $download differs; the first files inside it that differ:"
-    differences "$work/unpacked/one/$download" "$work/unpacked/two/$download"
-  } >&2
+  if unpack "$one/out/$download" "$work/unpacked/one/$download" &&
+    unpack "$two/out/$download" "$work/unpacked/two/$download"; then
+    {
+      echo "FAIL: $download differs; the first files inside it that differ:"
+      differences "$work/unpacked/one/$download" "$work/unpacked/two/$download"
+    } >&2
+  else
+    # Not an archive: the sums file, which differs where the downloads do.
+    echo "FAIL: $download differs:" >&2
+    diff "$one/out/$download" "$two/out/$download" | head -10 >&2 || true
+  fi
 done <"$one/downloads"
 exit "$failed"
