@@ -8,6 +8,7 @@
 #include <QIODevice>
 #include <QStringDecoder>
 #include <QStringList>
+#include <QStringTokenizer>
 #include <algorithm>
 
 #include "core/windows1252.h"
@@ -213,7 +214,7 @@ bool readPlainIni(QIODevice& device, QSettings::SettingsMap& map) {
     content.remove(0, 1);
   }
   QString prefix;  // "section/", or nothing before the first section
-  for (const QStringView rawLine : QStringView(content).split(u'\n')) {
+  for (const QStringView rawLine : qTokenize(content, u'\n')) {
     const QStringView line = rawLine.trimmed();
     if (line.isEmpty() || line.startsWith(u';') || line.startsWith(u'#')) {
       continue;
