@@ -8,7 +8,6 @@
 #include <QFileInfo>
 #include <QMimeData>
 #include <optional>
-#include <utility>
 
 #include "app/mainwindow.h"
 
@@ -35,17 +34,19 @@ bool MainWindow::takeNameCfgDrag(QEvent* event) {
   std::optional<QString> path = nameCfgIn(drag->mimeData());
   if (event->type() != QEvent::Drop) {
     draggedNameCfg_ = path;
-  } else if (!path) {
+  } else {
     // Some programs stop giving the dragged data once the drop is made: the
     // file named while it was dragged over the window is the one dropped.
-    path = std::exchange(draggedNameCfg_, std::nullopt);
+    if (!path) {
+      path = draggedNameCfg_;
+    }
+    draggedNameCfg_.reset();
   }
   if (!path) {
     return false;
   }
   drag->acceptProposedAction();
   if (event->type() == QEvent::Drop) {
-    draggedNameCfg_.reset();
     // After the drop has been answered: the program that the file came from
     // waits for that answer, and a message box may be shown.
     QMetaObject::invokeMethod(

@@ -95,9 +95,9 @@ QMenu* NameBox::createContextMenu() {
             [this, pattern = item.pattern] { emit colorLettersChosen(pattern); });
   }
   menu->addSeparator();
-  // These may open a dialog or a message box, which must not run inside the
-  // menu's own handling of the click: under Windows the menu could be deleted
-  // while the dialog is open, and the program crashed when it closed.
+  // These run once the menu has finished with the click: under Windows the
+  // save dialog is the system's own, whose loop deleted the menu while it was
+  // open, and the program crashed when it closed.
   addPictureItems(
       *menu, this, [this] { emit copyPictureChosen(); }, [this] { emit savePictureChosen(); });
   menu->addSeparator();
