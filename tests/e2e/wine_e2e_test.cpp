@@ -356,10 +356,13 @@ TEST(WineE2e, InstallerInstallsSilentlyAndItsUninstallerKeepsTheSettings) {
       << "no settings in %APPDATA%\\Tintra\\Tintra.ini";
   session.kill();
 
-  // The uninstaller copies itself away and runs from there: wait for it.
+  // The uninstaller copies itself away and runs from there: wait for it,
+  // to the last thing it takes away.
   wineMachine().wine(
       {QStringLiteral("C:\\Program Files\\Tintra\\Uninstall.exe"), QStringLiteral("/S")});
-  for (int wait = 0; wait < 100 && QFileInfo::exists(folder); ++wait) {
+  for (int wait = 0; wait < 100 && (QFileInfo::exists(folder) || QFileInfo::exists(shortcut) ||
+                                    !registryValues(kUninstallKey).isEmpty());
+       ++wait) {
     QThread::msleep(200);
   }
   EXPECT_FALSE(QFileInfo::exists(folder)) << "the uninstaller left the program's folder";
