@@ -33,10 +33,12 @@ else()
 endif()
 
 # tintra_fixed_date_resources(TARGET): rcc stamps every file of the target's
-# resources with TINTRA_SOURCE_DATE_EPOCH instead of the file's time.
+# resources with TINTRA_SOURCE_DATE_EPOCH instead of the file's time. The time
+# is in the wrapper's name: CMake runs rcc again when the rcc it is told to run
+# changes, not when the resources' time alone does (after a new commit, say).
 function(tintra_fixed_date_resources target)
   get_target_property(rcc Qt6::rcc LOCATION)
-  set(wrapper ${PROJECT_BINARY_DIR}/generated/rcc-fixed-date)
+  set(wrapper ${PROJECT_BINARY_DIR}/generated/rcc-fixed-date-${TINTRA_SOURCE_DATE_EPOCH})
   set(script "#!/bin/sh\nSOURCE_DATE_EPOCH=${TINTRA_SOURCE_DATE_EPOCH} exec \"${rcc}\" \"$@\"\n")
   set(old "")
   if(EXISTS ${wrapper})
